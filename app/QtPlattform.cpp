@@ -1,0 +1,215 @@
+#include "QtPlattform.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+
+#include <deque>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+std::deque<int> vorgemerkteAntworten;
+std::vector<TMeldung> gezeigteMeldungen;
+TDatum festerTag;
+
+struct TRolle {
+    QPalette::ColorGroup Gruppe;
+    QPalette::ColorRole Rolle;
+};
+
+// Windows numbering 1..24; there is no desktop and no caption bar in a Qt
+// palette, so those take the roles that look most alike.
+constexpr TRolle SystemRollen[24] = {
+    {QPalette::Active, QPalette::Dark},              //  1 desktop background
+    {QPalette::Active, QPalette::Highlight},         //  2 active caption
+    {QPalette::Inactive, QPalette::Highlight},       //  3 inactive caption
+    {QPalette::Active, QPalette::Window},            //  4 menu
+    {QPalette::Active, QPalette::Base},              //  5 window
+    {QPalette::Active, QPalette::Shadow},            //  6 window frame
+    {QPalette::Active, QPalette::WindowText},        //  7 menu text
+    {QPalette::Active, QPalette::Text},              //  8 window text
+    {QPalette::Active, QPalette::HighlightedText},   //  9 caption text
+    {QPalette::Active, QPalette::Window},            // 10 active border
+    {QPalette::Inactive, QPalette::Window},          // 11 inactive border
+    {QPalette::Active, QPalette::Mid},               // 12 app workspace
+    {QPalette::Active, QPalette::Highlight},         // 13 highlight
+    {QPalette::Active, QPalette::HighlightedText},   // 14 highlight text
+    {QPalette::Active, QPalette::Button},            // 15 button face
+    {QPalette::Active, QPalette::Dark},              // 16 button shadow
+    {QPalette::Disabled, QPalette::Text},            // 17 grey text
+    {QPalette::Active, QPalette::ButtonText},        // 18 button text
+    {QPalette::Inactive, QPalette::HighlightedText}, // 19 inactive caption text
+    {QPalette::Active, QPalette::Light},             // 20 button highlight
+    {QPalette::Active, QPalette::Shadow},            // 21 3D dark shadow
+    {QPalette::Active, QPalette::Midlight},          // 22 3D light
+    {QPalette::Active, QPalette::ToolTipText},       // 23 tooltip text
+    {QPalette::Active, QPalette::ToolTipBase},       // 24 tooltip background
+};
+
+QString Titel(TKastenArt art)
+{
+    switch (art) {
+    case TKastenArt::Warnung:
+        return u"Warnung"_s;
+    case TKastenArt::Fehler:
+        return u"Fehler"_s;
+    case TKastenArt::Information:
+        return u"Information"_s;
+    case TKastenArt::Bestaetigen:
+        return u"Bestätigen"_s;
+    }
+    return {};
+}
+
+QMessageBox::Icon Symbol(TKastenArt art)
+{
+    switch (art) {
+    case TKastenArt::Warnung:
+        return QMessageBox::Warning;
+    case TKastenArt::Fehler:
+        return QMessageBox::Critical;
+    case TKastenArt::Information:
+        return QMessageBox::Information;
+    case TKastenArt::Bestaetigen:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void TQtPlattform::Ton(int)
+{
+    QApplication::beep();
+}
+
+uint32_t TQtPlattform::SystemFarbe(int index)
+{
+    if (index < 1 || index > 24)
+        return 0;
+    const TRolle &r = SystemRollen[index - 1];
+    return QApplication::palette().color(r.Gruppe, r.Rolle).rgb() & 0xFFFFFFu;
+}
+
+TDatum TQtPlattform::Heute()
+{
+    if (festerTag.Jahr != 0)
+        return festerTag;
+    const QDate heute = QDate::currentDate();
+    TDatum d;
+    d.Tag = static_cast<uint8_t>(heute.day());
+    d.Monat = static_cast<uint8_t>(heute.month());
+    d.Jahr = static_cast<uint16_t>(heute.year());
+    return d;
+}
+
+int TQtPlattform::MeldungZeigen(const TMeldung &meldung)
+{
+    gezeigteMeldungen.push_back(meldung);
+    if (!vorgemerkteAntworten.empty()) {
+        const int antwort = vorgemerkteAntworten.front();
+        vorgemerkteAntworten.pop_front();
+        return antwort;
+    }
+
+    QString text = QString::fromStdString(meldung.Text);
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+
+    QMessageBox kasten(Symbol(meldung.Art), Titel(meldung.Art), text, QMessageBox::NoButton,
+                       QApplication::activeWindow());
+    kasten.setTextFormat(Qt::PlainText);
+
+    // All buttons share one role so that the button box keeps them in the
+    // order they are added, whatever the desktop's button layout prefers.
+    struct TKnopfAntwort {
+        unsigned Knopf;
+        QString Text;
+        int Antwort;
+    };
+    const TKnopfAntwort knoepfe[] = {
+        {KnopfJa, u"&Ja"_s, mrYes},
+        {KnopfNein, u"&Nein"_s, mrNo},
+        {KnopfOK, u"OK"_s, mrOk},
+        {KnopfAbbrechen, u"Abbrechen"_s, mrCancel},
+        {KnopfAbbruch, u"&Abbrechen"_s, mrAbort},
+    };
+    std::vector<std::pair<QPushButton *, int>> antworten;
+    QPushButton *abbrechen = nullptr;
+    QPushButton *ok = nullptr;
+    for (const auto &k : knoepfe) {
+        if (!(meldung.Knoepfe & k.Knopf))
+            continue;
+        QPushButton *b = kasten.addButton(k.Text, QMessageBox::ActionRole);
+        antworten.emplace_back(b, k.Antwort);
+        if (k.Antwort == mrCancel)
+            abbrechen = b;
+        if (k.Antwort == mrOk)
+            ok = b;
+    }
+    if (meldung.Knoepfe & KnopfHilfe) {
+        QPushButton *hilfe = kasten.addButton(u"&Hilfe"_s, QMessageBox::ActionRole);
+        // The button box would close the box on every click; help must not.
+        QObject::disconnect(hilfe, &QAbstractButton::clicked, nullptr, nullptr);
+        const int kontext = meldung.Hilfe;
+        QObject::connect(hilfe, &QAbstractButton::clicked, &kasten,
+                         [this, kontext] { HilfeZeigen(kontext); });
+    }
+    if (antworten.empty()) {
+        // A box without an answer could never close again.
+        QPushButton *b = kasten.addButton(u"OK"_s, QMessageBox::ActionRole);
+        antworten.emplace_back(b, mrOk);
+        ok = b;
+    }
+    kasten.setDefaultButton(antworten.front().first);
+    // Escape answers like the system's boxes: Cancel, or OK where that is
+    // the only way out; Yes/No questions need a real choice.
+    if (abbrechen)
+        kasten.setEscapeButton(abbrechen);
+    else if (ok && antworten.size() == 1)
+        kasten.setEscapeButton(ok);
+
+    kasten.exec();
+
+    const QAbstractButton *gedrueckt = kasten.clickedButton();
+    for (const auto &[knopf, antwort] : antworten) {
+        if (knopf == gedrueckt)
+            return antwort;
+    }
+    return mrCancel;
+}
+
+void TQtPlattform::HilfeZeigen(int)
+{
+}
+
+void TQtPlattform::NaechsteAntwort(int antwort)
+{
+    vorgemerkteAntworten.push_back(antwort);
+}
+
+int TQtPlattform::AusstehendeAntworten()
+{
+    return static_cast<int>(vorgemerkteAntworten.size());
+}
+
+const std::vector<TMeldung> &TQtPlattform::GezeigteMeldungen()
+{
+    return gezeigteMeldungen;
+}
+
+void TQtPlattform::TestZustandLoeschen()
+{
+    vorgemerkteAntworten.clear();
+    gezeigteMeldungen.clear();
+    festerTag = TDatum{};
+}
+
+void TQtPlattform::HeuteFestlegen(const TDatum &tag)
+{
+    festerTag = tag;
+}

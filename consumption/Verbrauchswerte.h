@@ -1,0 +1,64 @@
+// Consumption values between full fill-ups: builders, merging by month,
+// quarter or year, totals, sorting and the scale of the consumption graph.
+#pragma once
+
+#include "core/Sprilo_Dek.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TVerbrauchsWert {
+    std::string Bezeichnung;      // at most 20 characters
+    int32_t VonKM = -1;
+    TDatum VonDatum;
+    int32_t BisKM = -1;
+    TDatum BisDatum;
+    int32_t Strecke = 0;
+    uint16_t AnzahlTankungen = 0;
+    uint8_t Vollgetankt = 1;
+    long double Betrag = 0;
+    long double LiterGetankt = 0;
+    long double LiterNachAbschaltungEnde = 0;
+    long double LiterVerbraucht = 0;
+    long double Durchschnitt = 0;
+};
+
+// The value with number Nr is VerbrauchsListe[Nr - 1]; empty = nothing found.
+using TVerbrauchsListe = std::vector<TVerbrauchsWert>;
+
+extern TVerbrauchsListe VerbrauchsListe;
+inline int32_t AnzahlVerbrauchswerte() { return static_cast<int32_t>(VerbrauchsListe.size()); }
+extern long double StartKorrektur;
+extern TVerbrauchsWert GesamtVerbrauch;
+extern TVerbrauchsWert KleinsterVerbrauch;
+extern TVerbrauchsWert HoechsterVerbrauch;
+
+// Selection settings (kept in the configuration file).
+extern uint8_t VerbrauchsAuswahl;   // 1 last values, 2 this year, 3 chosen year, 4 period
+extern uint16_t AktuellesJahr;
+extern uint16_t GewaehltesJahr;
+extern TDatum ZeitraumVon;          // day 1
+extern TDatum ZeitraumBis;          // day 32
+extern uint8_t VerbrauchsAnsicht;   // 1 single, 2 month, 3 quarter, 4 year
+
+// Scale of the consumption graph, in hundredths of L/100Km.
+extern int32_t SkalaSchritt;
+extern int32_t SkalaUnten;
+
+void VerbrauchsListeLoeschen();
+// Empties the list and the totals and puts the selection settings to their
+// defaults (last values, single values, this year, this month).
+void VerbrauchsZustandZuruecksetzen();
+void ErmittleVerbrauchswerte();
+void ErmittleLetzteVerbrauchswerte();
+void FasseVerbrauchswerteZusammen(bool monatsnamen);
+void BerechneGesamtverbrauch();
+void BerechneGraphSkala();
+// key 1 VonKM, 2 Durchschnitt, 3 Strecke, 4 LiterVerbraucht, 5 price per km.
+void SortiereVerbrauchswerte(int sortierung, bool umgekehrt);
+
+// Derived figures, guarded against a zero divisor (they give 0 then).
+long double Reichweite(long double tankinhalt, long double durchschnitt);
+long double KostenProKm(const TVerbrauchsWert &w);   // cents per km
+uint16_t DurchschnittlicherLiterPreis(const TVerbrauchsWert &w);

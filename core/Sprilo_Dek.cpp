@@ -1,0 +1,129 @@
+#include "Sprilo_Dek.h"
+
+#include "Cp1252.h"
+
+#include <algorithm>
+#include <cmath>
+
+TTankListe Fuellungen;
+bool DatenVorhanden = false;
+bool Gespeichert = true;
+bool DatenLogisch = true;
+int32_t FehlerNr1 = 0;
+int32_t FehlerNr2 = 0;
+std::string Kennzeichen;
+long double Tankinhalt = 0;
+long double Festverbrauch = 0;
+bool FestverbrauchAn = true;
+bool WarnTonAn = true;
+std::string Tankstellen[MaxTankstellen];
+uint8_t AnzahlTankstellen = 0;
+std::string DateiName;
+std::string DatenVerzeichnis;
+std::string KonfigVerzeichnis;
+bool KonfigSchreibbar = false;
+std::string Meldung;
+int32_t DialogErgebnis = 0;
+
+void GlobalenZustandZuruecksetzen()
+{
+    ListeLoeschen(Fuellungen);
+    DatenVorhanden = false;
+    Gespeichert = true;
+    DatenLogisch = true;
+    FehlerNr1 = FehlerNr2 = 0;
+    Kennzeichen.clear();
+    Tankinhalt = 0;
+    Festverbrauch = 0;
+    FestverbrauchAn = true;
+    WarnTonAn = true;
+    for (auto &t : Tankstellen)
+        t.clear();
+    AnzahlTankstellen = 0;
+    DateiName.clear();
+    DatenVerzeichnis.clear();
+    KonfigVerzeichnis.clear();
+    KonfigSchreibbar = false;
+    Meldung.clear();
+    DialogErgebnis = 0;
+}
+
+void ListeLoeschen(TTankListe &liste)
+{
+    liste.clear();
+    liste.shrink_to_fit();
+}
+
+void FuellungAnhaengen(const TTankFuellung &fuellung)
+{
+    Fuellungen.push_back(fuellung);
+}
+
+void ListeOrdnen(TTankListe &liste, bool &ergebnis)
+{
+    FehlerNr1 = 0;
+    FehlerNr2 = 0;
+    // A stable sort leaves equal readings in the order a bubble sort of
+    // neighbour exchanges would, without its quadratic cost.
+    if (!std::is_sorted(liste.begin(), liste.end(),
+                        [](const TTankFuellung &a, const TTankFuellung &b) { return a.KMStand < b.KMStand; }))
+        std::stable_sort(liste.begin(), liste.end(),
+                         [](const TTankFuellung &a, const TTankFuellung &b) { return a.KMStand < b.KMStand; });
+
+    ergebnis = true;
+    for (size_t i = 0; i + 1 < liste.size(); ++i) {
+        if (DatumFrueher(liste[i].Datum, liste[i + 1].Datum)) {
+            ergebnis = false;
+            FehlerNr1 = static_cast<int32_t>(i + 1);
+            FehlerNr2 = static_cast<int32_t>(i + 2);
+        }
+    }
+}
+
+bool DatumFrueher(const TDatum &a, const TDatum &b)
+{
+    if (b.Jahr != a.Jahr)
+        return b.Jahr < a.Jahr;
+    if (b.Monat != a.Monat)
+        return b.Monat < a.Monat;
+    return b.Tag < a.Tag;
+}
+
+bool KMStandVorhanden(int32_t km, int32_t ausser)
+{
+    if (km == ausser)
+        return false;
+    return std::any_of(Fuellungen.begin(), Fuellungen.end(),
+                       [km](const TTankFuellung &f) { return f.KMStand == km; });
+}
+
+int TankstellenIndex(const std::string &name)
+{
+    // Names are compared as the file stores them: at most 40 characters.
+    // Loading calls this for every record, so cut only what is too long.
+    auto gekuerzt = [](const std::string &s) {
+        return s.size() <= KapazitaetTankstelle ? s : Zeichenweise(s, KapazitaetTankstelle);
+    };
+    const std::string gesucht = gekuerzt(name);
+    int index = -1;
+    for (int i = 0; i < AnzahlTankstellen && i < MaxTankstellen; ++i) {
+        const std::string &eintrag = Tankstellen[i];
+        if (eintrag.size() <= KapazitaetTankstelle ? eintrag == gesucht : gekuerzt(eintrag) == gesucht)
+            index = i;
+    }
+    return index;
+}
+
+uint16_t LiterPreisBerechnen(long double betrag, long double liter)
+{
+    // The stored field has 16 bits. A price beyond it (or a damaged record
+    // without litres) must not wrap around to a cheap one: clamp instead.
+    if (liter == 0)
+        return 0;
+    const long double preis = std::nearbyintl(betrag / liter * 1000.0L);
+    if (std::isnan(preis) || preis <= 0)
+        return 0;
+    if (preis >= 65535.0L)
+        return 65535;
+    return static_cast<uint16_t>(preis);
+}

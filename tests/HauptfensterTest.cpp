@@ -1,0 +1,167 @@
+// The main window and the Qt platform: title, message boxes, system colours.
+#include "QtPlattform.h"
+#include "Sprilo_1.h"
+#include "Zusatz1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTimer>
+#include <QtTest>
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class TProtokollPlattform : public TQtPlattform {
+public:
+    std::vector<int> HilfeKontexte;
+    void HilfeZeigen(int kontext) override { HilfeKontexte.push_back(kontext); }
+};
+
+TMeldung UngespeichertFrage()
+{
+    TMeldung m;
+    m.Code = 8108;
+    m.Text = "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\r"
+             "Durch das Beenden des Programmes werden die Daten gelöscht.\r\r"
+             "Möchten Sie die Daten vorher speichern?";
+    m.TonArt = 3;
+    m.TonImmer = true;
+    m.Art = TKastenArt::Warnung;
+    m.Knoepfe = KnopfJa | KnopfNein | KnopfAbbruch | KnopfHilfe;
+    m.Hilfe = 8108;
+    return m;
+}
+
+QMessageBox *OffenerKasten()
+{
+    const auto fenster = QApplication::topLevelWidgets();
+    for (QWidget *w : fenster) {
+        if (auto *kasten = qobject_cast<QMessageBox *>(w); kasten && kasten->isVisible())
+            return kasten;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class HauptfensterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        TQtPlattform::TestZustandLoeschen();
+        PlattformSetzen(nullptr);
+    }
+
+    void hauptfensterZeigtProgrammtitel()
+    {
+        TForm1 form1;
+        form1.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form1));
+        QCOMPARE(form1.windowTitle(), u"Sprilo - Programm"_s);
+        QVERIFY(form1.centralWidget() != nullptr);
+    }
+
+    void vorgemerkteAntwortenBeantwortenKaestenDerReiheNach()
+    {
+        TQtPlattform plattform;
+        PlattformSetzen(&plattform);
+        TQtPlattform::NaechsteAntwort(mrAbort);
+        TQtPlattform::NaechsteAntwort(mrYes);
+
+        TMeldung frage;
+        frage.Text = "Das Programm wird beendet.\rIst das beabsichtigt ?";
+        frage.Art = TKastenArt::Bestaetigen;
+        frage.Knoepfe = KnopfJa | KnopfNein;
+
+        QCOMPARE(Plattform().MeldungZeigen(UngespeichertFrage()), mrAbort);
+        QCOMPARE(Plattform().MeldungZeigen(frage), mrYes);
+        QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
+        QVERIFY(OffenerKasten() == nullptr);
+
+        const auto &gezeigt = TQtPlattform::GezeigteMeldungen();
+        QCOMPARE(gezeigt.size(), size_t(2));
+        QCOMPARE(gezeigt[0].Code, 8108);
+        QCOMPARE(gezeigt[0].Hilfe, 8108);
+        QCOMPARE(QString::fromStdString(gezeigt[1].Text),
+                 u"Das Programm wird beendet.\rIst das beabsichtigt ?"_s);
+        QCOMPARE(static_cast<int>(gezeigt[1].Art), static_cast<int>(TKastenArt::Bestaetigen));
+        PlattformSetzen(nullptr);
+    }
+
+    void kastenHatKnoepfeInFesterReihenfolgeUndHilfeSchliesstNicht()
+    {
+        TProtokollPlattform plattform;
+        QString titel, text;
+        QStringList knopfTexte;
+        bool offenNachHilfe = false;
+
+        QTimer::singleShot(0, this, [&] {
+            QMessageBox *kasten = OffenerKasten();
+            QVERIFY(kasten != nullptr);
+            titel = kasten->windowTitle();
+            text = kasten->text();
+            auto knoepfe = kasten->buttons();
+            std::sort(knoepfe.begin(), knoepfe.end(), [](QAbstractButton *a, QAbstractButton *b) {
+                return a->x() < b->x();
+            });
+            for (QAbstractButton *b : knoepfe)
+                knopfTexte << b->text();
+            const auto knopf = [&](const QString &t) {
+                auto it = std::find_if(knoepfe.begin(), knoepfe.end(),
+                                       [&](QAbstractButton *b) { return b->text() == t; });
+                return it == knoepfe.end() ? nullptr : *it;
+            };
+            if (QAbstractButton *hilfe = knopf(u"&Hilfe"_s))
+                hilfe->click();
+            offenNachHilfe = kasten->isVisible();
+            if (QAbstractButton *nein = knopf(u"&Nein"_s))
+                nein->click();
+            else
+                kasten->reject();
+        });
+        const int antwort = plattform.MeldungZeigen(UngespeichertFrage());
+
+        QCOMPARE(antwort, mrNo);
+        QCOMPARE(titel, u"Warnung"_s);
+        QCOMPARE(text, u"Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\n"
+                       u"Durch das Beenden des Programmes werden die Daten gelöscht.\n\n"
+                       u"Möchten Sie die Daten vorher speichern?"_s);
+        QCOMPARE(knopfTexte, (QStringList{u"&Ja"_s, u"&Nein"_s, u"&Abbrechen"_s, u"&Hilfe"_s}));
+        QVERIFY(offenNachHilfe);
+        QCOMPARE(plattform.HilfeKontexte, std::vector<int>{8108});
+    }
+
+    void systemFarbenFolgenDerPalette()
+    {
+        const QPalette vorher = QApplication::palette();
+        QPalette palette = vorher;
+        palette.setColor(QPalette::Window, QColor(0x65, 0x43, 0x21));
+        palette.setColor(QPalette::Base, QColor(0x12, 0x34, 0x56));
+        palette.setColor(QPalette::Highlight, QColor(0xAB, 0xCD, 0xEF));
+        QApplication::setPalette(palette);
+
+        TQtPlattform plattform;
+        PlattformSetzen(&plattform);
+        QCOMPARE(plattform.SystemFarbe(5), 0x123456u);
+        QCOMPARE(plattform.SystemFarbe(13), 0xABCDEFu);
+        QCOMPARE(plattform.SystemFarbe(0), 0u);
+        QCOMPARE(plattform.SystemFarbe(25), 0u);
+        // The chart colours 16..39 reach the system colours through FarbeNr.
+        QCOMPARE(FarbeNr(20), 0x123456u);
+        QCOMPARE(FarbeNr(28), 0xABCDEFu);
+
+        PlattformSetzen(nullptr);
+        QApplication::setPalette(vorher);
+    }
+};
+
+QTEST_MAIN(HauptfensterTest)
+#include "HauptfensterTest.moc"
