@@ -59,16 +59,51 @@ void FuellungAnhaengen(const TTankFuellung &fuellung)
     Fuellungen.push_back(fuellung);
 }
 
+namespace {
+
+// Sorts by KMStand; equal readings keep their order, exactly as a bubble
+// sort of neighbour exchanges leaves them. The records are large, so only
+// (reading, position) pairs are sorted and each record is moved once.
+void NachKMStandSortieren(TTankListe &liste)
+{
+    const size_t n = liste.size();
+    std::vector<uint32_t> quelle(n);
+    {
+        std::vector<std::pair<int32_t, uint32_t>> schluessel(n);
+        for (size_t i = 0; i < n; ++i)
+            schluessel[i] = {liste[i].KMStand, static_cast<uint32_t>(i)};
+        std::sort(schluessel.begin(), schluessel.end());
+        for (size_t k = 0; k < n; ++k)
+            quelle[k] = schluessel[k].second;
+    }
+    // Place k receives the record from quelle[k]: follow each cycle once.
+    for (size_t start = 0; start < n; ++start) {
+        if (quelle[start] == start)
+            continue;
+        TTankFuellung merker = std::move(liste[start]);
+        size_t k = start;
+        for (;;) {
+            const size_t j = quelle[k];
+            quelle[k] = static_cast<uint32_t>(k);
+            if (j == start) {
+                liste[k] = std::move(merker);
+                break;
+            }
+            liste[k] = std::move(liste[j]);
+            k = j;
+        }
+    }
+}
+
+} // namespace
+
 void ListeOrdnen(TTankListe &liste, bool &ergebnis)
 {
     FehlerNr1 = 0;
     FehlerNr2 = 0;
-    // A stable sort leaves equal readings in the order a bubble sort of
-    // neighbour exchanges would, without its quadratic cost.
     if (!std::is_sorted(liste.begin(), liste.end(),
                         [](const TTankFuellung &a, const TTankFuellung &b) { return a.KMStand < b.KMStand; }))
-        std::stable_sort(liste.begin(), liste.end(),
-                         [](const TTankFuellung &a, const TTankFuellung &b) { return a.KMStand < b.KMStand; });
+        NachKMStandSortieren(liste);
 
     ergebnis = true;
     for (size_t i = 0; i + 1 < liste.size(); ++i) {

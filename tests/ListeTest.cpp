@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -208,4 +209,32 @@ TEST_F(Liste, zuruecksetzenStelltDenStartzustandHer)
     EXPECT_EQ(Kennzeichen, "");
     EXPECT_EQ(Tankinhalt, 0.0L);
     EXPECT_EQ(DateiName, "");
+}
+
+TEST_F(Liste, ordnenGleichtDemTauschenBenachbarterSaetze)
+{
+    // Many equal readings in random order: the result must be the one a
+    // bubble sort of neighbour exchanges gives.
+    std::mt19937 zufall(99);
+    for (int runde = 0; runde < 50; ++runde) {
+        TTankListe liste;
+        const int n = 1 + static_cast<int>(zufall() % 200);
+        for (int i = 0; i < n; ++i)
+            liste.push_back(F(static_cast<int32_t>(zufall() % 20), D(1, 1, 2003), std::to_string(i)));
+        TTankListe blase = liste;
+        for (bool getauscht = true; getauscht;) {
+            getauscht = false;
+            for (size_t i = blase.size() - 1; i > 0; --i) {
+                if (blase[i - 1].KMStand > blase[i].KMStand) {
+                    std::swap(blase[i - 1], blase[i]);
+                    getauscht = true;
+                }
+            }
+        }
+        bool logisch;
+        ListeOrdnen(liste, logisch);
+        ASSERT_EQ(liste.size(), blase.size());
+        for (size_t i = 0; i < liste.size(); ++i)
+            ASSERT_EQ(liste[i].Tankstelle, blase[i].Tankstelle) << runde << " " << i;
+    }
 }

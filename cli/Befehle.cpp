@@ -1,0 +1,301 @@
+#include "Befehle.h"
+
+#include "Datendatei.h"
+#include "Format.h"
+#include "Konfiguration.h"
+#include "Plattform.h"
+#include "Zusatz1.h"
+#include "consumption/Verbrauchswerte.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const char *const Aufruf =
+    "Aufruf:\n"
+    "  sprilo-cli liste DATEI [--konfig PFAD]\n"
+    "  sprilo-cli pruefen DATEI [--konfig PFAD]\n"
+    "  sprilo-cli verbrauch DATEI [--konfig PFAD] [--heute TT.MM.JJJJ]\n"
+    "        [--letzte | --dieses-jahr | --jahr JJJJ | --zeitraum MM/JJJJ MM/JJJJ]\n"
+    "        [--einzeln | --monatsweise | --quartalsweise | --jahresweise]\n"
+    "        [--sortierung 1..5] [--umgekehrt]\n"
+    "  sprilo-cli umwandeln EIN AUS [--konfig PFAD]\n"
+    "\n"
+    "Ohne --konfig ist die Tankstellenliste leer.\n"
+    "Rückgabewerte: 0 in Ordnung, 1 Datei unbrauchbar, 2 Datei nicht zugreifbar,\n"
+    "3 nichts gefunden, 64 falscher Aufruf.\n";
+
+struct TAufruf {
+    std::string Befehl;
+    std::vector<std::string> Dateien;
+    std::optional<std::string> Konfig;
+    std::optional<TDatum> Heute;
+    int Auswahl = 0;          // 0 = not given
+    uint16_t Jahr = 0;
+    TDatum Von, Bis;
+    int Ansicht = 0;
+    int Sortierung = 1;
+    bool Umgekehrt = false;
+};
+
+struct TAufrufFehler {
+    std::string Text;
+};
+
+std::string Zeilen(const std::string &text)
+{
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '\r', '\n');
+    return s;
+}
+
+// A month of the period as the month lists show it: "03/2003".
+std::optional<TDatum> MonatLesen(const std::string &text)
+{
+    if (text.size() != 7 || text[2] != '/')
+        return std::nullopt;
+    for (size_t i : {0, 1, 3, 4, 5, 6})
+        if (!IstZiffer(text[i]))
+            return std::nullopt;
+    std::string datum = "01." + text;
+    datum[5] = '.';
+    const TDatumErgebnis e = DatumLesen(datum);
+    if (e.Fehler != 0)
+        return std::nullopt;
+    return e.Datum;
+}
+
+std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TAufruf &a)
+{
+    if (arg.empty())
+        return TAufrufFehler{"Es wurde kein Befehl angegeben."};
+    a.Befehl = arg[0];
+    if (a.Befehl != "liste" && a.Befehl != "pruefen" && a.Befehl != "verbrauch" && a.Befehl != "umwandeln")
+        return TAufrufFehler{"Unbekannter Befehl '" + a.Befehl + "'."};
+    const bool verbrauch = a.Befehl == "verbrauch";
+
+    auto wert = [&](size_t &i) -> std::optional<std::string> {
+        if (i + 1 >= arg.size())
+            return std::nullopt;
+        return arg[++i];
+    };
+    auto auswahl = [&](int nr) -> std::optional<TAufrufFehler> {
+        if (a.Auswahl != 0 && a.Auswahl != nr)
+            return TAufrufFehler{"Es darf nur eine Auswahl (--letzte, --dieses-jahr, --jahr, --zeitraum) angegeben werden."};
+        a.Auswahl = nr;
+        return std::nullopt;
+    };
+    auto ansicht = [&](int nr) -> std::optional<TAufrufFehler> {
+        if (a.Ansicht != 0 && a.Ansicht != nr)
+            return TAufrufFehler{"Es darf nur eine Ansichtsart angegeben werden."};
+        a.Ansicht = nr;
+        return std::nullopt;
+    };
+
+    for (size_t i = 1; i < arg.size(); ++i) {
+        const std::string &o = arg[i];
+        std::optional<TAufrufFehler> f;
+        if (o.size() < 2 || o.compare(0, 2, "--") != 0) {
+            a.Dateien.push_back(o);
+            continue;
+        }
+        if (o == "--konfig") {
+            const auto w = wert(i);
+            if (!w)
+                return TAufrufFehler{"Nach --konfig fehlt der Pfad."};
+            a.Konfig = *w;
+            continue;
+        }
+        if (!verbrauch)
+            return TAufrufFehler{"Unbekannte Option '" + o + "'."};
+        if (o == "--heute") {
+            const auto w = wert(i);
+            const TDatumErgebnis d = w ? DatumLesen(*w) : TDatumErgebnis{};
+            if (!w || d.Fehler != 0)
+                return TAufrufFehler{"Nach --heute fehlt ein gültiges Datum (TT.MM.JJJJ)."};
+            a.Heute = d.Datum;
+        } else if (o == "--letzte") {
+            f = auswahl(1);
+        } else if (o == "--dieses-jahr") {
+            f = auswahl(2);
+        } else if (o == "--jahr") {
+            const auto w = wert(i);
+            const TGanzzahlErgebnis j = w ? TextInGanzzahl(*w) : TGanzzahlErgebnis{0, 1};
+            if (!w || j.Fehler != 0 || j.Wert < 1900 || j.Wert > 2100)
+                return TAufrufFehler{"Nach --jahr fehlt ein Jahr zwischen 1900 und 2100."};
+            a.Jahr = static_cast<uint16_t>(j.Wert);
+            f = auswahl(3);
+        } else if (o == "--zeitraum") {
+            const auto w1 = wert(i);
+            const auto w2 = wert(i);
+            const auto von = w1 ? MonatLesen(*w1) : std::nullopt;
+            const auto bis = w2 ? MonatLesen(*w2) : std::nullopt;
+            if (!von || !bis)
+                return TAufrufFehler{"Nach --zeitraum fehlen zwei Monate (MM/JJJJ MM/JJJJ)."};
+            a.Von = *von;
+            a.Bis = *bis;
+            f = auswahl(4);
+        } else if (o == "--einzeln") {
+            f = ansicht(1);
+        } else if (o == "--monatsweise") {
+            f = ansicht(2);
+        } else if (o == "--quartalsweise") {
+            f = ansicht(3);
+        } else if (o == "--jahresweise") {
+            f = ansicht(4);
+        } else if (o == "--sortierung") {
+            const auto w = wert(i);
+            const TGanzzahlErgebnis s = w ? TextInGanzzahl(*w) : TGanzzahlErgebnis{0, 1};
+            if (!w || s.Fehler != 0 || s.Wert < 1 || s.Wert > 5)
+                return TAufrufFehler{"Nach --sortierung fehlt eine Zahl von 1 bis 5."};
+            a.Sortierung = s.Wert;
+        } else if (o == "--umgekehrt") {
+            a.Umgekehrt = true;
+        } else {
+            return TAufrufFehler{"Unbekannte Option '" + o + "'."};
+        }
+        if (f)
+            return f;
+    }
+
+    const size_t erwartet = a.Befehl == "umwandeln" ? 2 : 1;
+    if (a.Dateien.size() != erwartet)
+        return TAufrufFehler{a.Befehl == "umwandeln" ? "Der Befehl umwandeln braucht eine Eingabe- und eine Ausgabedatei."
+                                                     : "Der Befehl " + a.Befehl + " braucht genau eine Datei."};
+    return std::nullopt;
+}
+
+// Loads as the program does; returns the exit code for a failure or -1.
+int Laden(const TAufruf &a, const std::string &datei, TLadeErgebnis &e, std::ostream &fehler)
+{
+    GlobalenZustandZuruecksetzen();
+    if (a.Konfig)
+        TankstellenlisteLesen(*a.Konfig);
+    e = DatenLaden(datei);
+    if (e.Status == TLadeStatus::NichtGeoeffnet) {
+        fehler << Zeilen(e.Meldung.Text) << '\n';
+        return CliNichtGeoeffnet;
+    }
+    if (e.Status == TLadeStatus::Unbrauchbar) {
+        fehler << Zeilen(e.Meldung.Text) << '\n';
+        return CliUnbrauchbar;
+    }
+    return -1;
+}
+
+int Liste(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TLadeErgebnis e;
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
+        return r;
+    aus << "  Datum\t KM-Stand\tTankstelle\t  Betrag\tLiterpreis\t Liter\tVoll\t voll bei\n";
+    for (const TTankFuellung &f : Fuellungen) {
+        aus << DatumText(f.Datum) << '\t' << ZahlMitPunkten(f.KMStand, 10) << '\t' << f.Tankstelle << '\t'
+            << EuroText(f.Betrag) << '\t' << PreisText(f.LiterPreis) << '\t' << LiterText(8, f.Liter) << '\t'
+            << (f.Vollgetankt ? " JA" : "NEIN") << '\t'
+            << (f.Vollgetankt ? LiterText(8, f.Liter - f.LiterNachAbschaltung) : std::string("----")) << '\n';
+    }
+    return Fuellungen.empty() ? CliNichtsGefunden : CliOk;
+}
+
+int Pruefen(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TLadeErgebnis e;
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0) {
+        aus << "Meldung: " << e.Meldung.Code << '\n';
+        return r;
+    }
+    aus << "Tankfüllungen: " << ZahlMitPunkten(AnzahlFuellungen(), 1) << '\n'
+        << "Kennzeichen: " << Kennzeichen << '\n'
+        << "Tankinhalt: " << Format("%4.2n Liter", {Tankinhalt}) << '\n'
+        << "Festverbrauch: " << Format("%4.2nL/100Km", {Festverbrauch}) << '\n';
+    if (DatenLogisch)
+        aus << "Logisch: ja\n";
+    else
+        aus << "Logisch: nein " << FehlerNr1 << ' ' << FehlerNr2 << '\n';
+    aus << "Gespeichert: " << (Gespeichert ? "ja" : "nein") << '\n'
+        << "Meldung: " << (e.Meldung.Code ? std::to_string(e.Meldung.Code) : std::string("keine")) << '\n';
+    return CliOk;
+}
+
+void WertZeile(std::ostream &aus, const char *art, const TVerbrauchsWert &w)
+{
+    aus << art << '\t' << w.Bezeichnung << '\t' << ZahlMitPunkten(w.VonKM, 10) << '\t' << DatumText(w.VonDatum)
+        << '\t' << ZahlMitPunkten(w.BisKM, 10) << '\t' << DatumText(w.BisDatum) << '\t'
+        << " " + ZahlMitPunkten(w.Strecke, 7) + " Km" << '\t' << LiterText(8, w.LiterVerbraucht) << '\t'
+        << Format("%14.6nL/100Km", {w.Durchschnitt}) << '\t' << ZahlMitPunkten(w.AnzahlTankungen, 1) << '\t'
+        << (w.Vollgetankt ? "JA" : "NEIN") << '\t' << LiterText(1, w.LiterGetankt) << '\t' << EuroText(w.Betrag)
+        << '\t' << PreisText(DurchschnittlicherLiterPreis(w)) << '\t' << Format("%2.4n", {KostenProKm(w)})
+        << " cent/Km" << '\n';
+}
+
+int Verbrauch(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TLadeErgebnis e;
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
+        return r;
+    const TDatum heute = a.Heute ? *a.Heute : Plattform().Heute();
+    AktuellesJahr = heute.Jahr;
+    VerbrauchsAuswahl = static_cast<uint8_t>(a.Auswahl ? a.Auswahl : 1);
+    VerbrauchsAnsicht = static_cast<uint8_t>(a.Ansicht ? a.Ansicht : 1);
+    GewaehltesJahr = a.Jahr ? a.Jahr : heute.Jahr;
+    if (a.Auswahl == 4) {
+        // As the consumption panel reads its month lists.
+        ZeitraumVon = a.Von;
+        ZeitraumBis = a.Bis;
+        if (DatumVergleich(ZeitraumVon, ZeitraumBis) >= 0)
+            std::swap(ZeitraumVon, ZeitraumBis);
+        ZeitraumBis.Tag = 32;
+    }
+
+    if (VerbrauchsAuswahl == 1)
+        ErmittleLetzteVerbrauchswerte();
+    else
+        ErmittleVerbrauchswerte();
+
+    aus << "Art\tBezeichnung\tVon KM-Stand\tam\tBis KM-Stand\tam\tStrecke\tLiter\tDurchschnittsverbrauch\t"
+           "Tankfüllungen\tVoll\tGetankt\tBetrag\tLiterpreis\tKosten\n";
+    if (AnzahlVerbrauchswerte() == 0)
+        return CliNichtsGefunden;
+    BerechneGesamtverbrauch();
+    SortiereVerbrauchswerte(a.Sortierung, a.Umgekehrt);
+    for (const TVerbrauchsWert &w : VerbrauchsListe)
+        WertZeile(aus, "Wert", w);
+    WertZeile(aus, "Gesamt", GesamtVerbrauch);
+    WertZeile(aus, "Kleinster", KleinsterVerbrauch);
+    WertZeile(aus, "Höchster", HoechsterVerbrauch);
+    return CliOk;
+}
+
+int Umwandeln(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TLadeErgebnis e;
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0) {
+        aus << "Meldung: " << e.Meldung.Code << '\n';
+        return r;
+    }
+    aus << "Meldung: " << (e.Meldung.Code ? std::to_string(e.Meldung.Code) : std::string("keine")) << '\n';
+    const TSpeicherErgebnis s = DatenSpeichern(a.Dateien[1]);
+    if (!s.Meldung.Text.empty())
+        aus << Zeilen(s.Meldung.Text) << '\n';
+    return s.Geschrieben ? CliOk : CliNichtGeoeffnet;
+}
+
+} // namespace
+
+int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, std::ostream &fehler)
+{
+    TAufruf a;
+    if (const auto f = AufrufLesen(argumente, a)) {
+        fehler << f->Text << "\n\n" << Aufruf;
+        return CliAufruffehler;
+    }
+    if (a.Befehl == "liste")
+        return Liste(a, aus, fehler);
+    if (a.Befehl == "pruefen")
+        return Pruefen(a, aus, fehler);
+    if (a.Befehl == "verbrauch")
+        return Verbrauch(a, aus, fehler);
+    return Umwandeln(a, aus, fehler);
+}

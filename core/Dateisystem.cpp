@@ -1,0 +1,194 @@
+#include "Dateisystem.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+class TPosixEingabe final : public TEingabe {
+public:
+    explicit TPosixEingabe(int fd) : m_fd(fd) {}
+    ~TPosixEingabe() override { ::close(m_fd); }
+
+    size_t Lesen(void *ziel, size_t n) override
+    {
+        auto *p = static_cast<char *>(ziel);
+        size_t gelesen = 0;
+        while (gelesen < n) {
+            const ssize_t r = ::read(m_fd, p + gelesen, n - gelesen);
+            if (r < 0) {
+                if (errno == EINTR)
+                    continue;
+                m_fehler = true;
+                return 0;
+            }
+            if (r == 0)
+                break;
+            gelesen += static_cast<size_t>(r);
+        }
+        return gelesen;
+    }
+    bool Fehler() const override { return m_fehler; }
+    int64_t Groesse() override
+    {
+        struct stat st {};
+        return ::fstat(m_fd, &st) == 0 ? static_cast<int64_t>(st.st_size) : -1;
+    }
+    bool Zuruecksetzen() override
+    {
+        m_fehler = false;
+        return ::lseek(m_fd, 0, SEEK_SET) == 0;
+    }
+
+private:
+    int m_fd;
+    bool m_fehler = false;
+};
+
+class TPosixAusgabe final : public TAusgabe {
+public:
+    explicit TPosixAusgabe(int fd) : m_fd(fd) { m_puffer.reserve(PufferGroesse); }
+    ~TPosixAusgabe() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    bool Schreiben(const void *daten, size_t n) override
+    {
+        if (!m_ok)
+            return false;
+        const auto *p = static_cast<const char *>(daten);
+        if (m_puffer.size() + n > PufferGroesse && !Leeren())
+            return false;
+        if (n >= PufferGroesse)
+            return m_ok = AllesSchreiben(p, n);
+        m_puffer.insert(m_puffer.end(), p, p + n);
+        return true;
+    }
+
+    bool Schliessen() override
+    {
+        bool ok = m_ok && Leeren();
+        // The user's data must be on the disk when we report success.
+        if (ok && ::fsync(m_fd) != 0 && errno != EINVAL)
+            ok = false;
+        if (::close(m_fd) != 0)
+            ok = false;
+        m_fd = -1;
+        return ok;
+    }
+
+private:
+    static constexpr size_t PufferGroesse = 1 << 16;
+
+    bool Leeren()
+    {
+        if (m_puffer.empty())
+            return m_ok;
+        m_ok = m_ok && AllesSchreiben(m_puffer.data(), m_puffer.size());
+        m_puffer.clear();
+        return m_ok;
+    }
+
+    bool AllesSchreiben(const char *p, size_t n)
+    {
+        while (n > 0) {
+            const ssize_t r = ::write(m_fd, p, n);
+            if (r < 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            p += r;
+            n -= static_cast<size_t>(r);
+        }
+        return true;
+    }
+
+    int m_fd;
+    bool m_ok = true;
+    std::vector<char> m_puffer;
+};
+
+class TPosixDateisystem final : public TDateisystem {
+public:
+    bool Existiert(const std::string &pfad) override
+    {
+        struct stat st {};
+        return ::lstat(pfad.c_str(), &st) == 0;
+    }
+    bool Loeschen(const std::string &pfad) override { return ::unlink(pfad.c_str()) == 0; }
+    bool Umbenennen(const std::string &alt, const std::string &neu) override
+    {
+        return ::rename(alt.c_str(), neu.c_str()) == 0;
+    }
+    std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) override
+    {
+        const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return nullptr;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            return nullptr;
+        }
+        return std::make_unique<TPosixEingabe>(fd);
+    }
+    std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) override
+    {
+        const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return nullptr;
+        return std::make_unique<TPosixAusgabe>(fd);
+    }
+};
+
+class TSpeicherEingabe final : public TEingabe {
+public:
+    explicit TSpeicherEingabe(std::string bytes) : m_bytes(std::move(bytes)) {}
+    size_t Lesen(void *ziel, size_t n) override
+    {
+        const size_t k = std::min(n, m_bytes.size() - m_pos);
+        std::memcpy(ziel, m_bytes.data() + m_pos, k);
+        m_pos += k;
+        return k;
+    }
+    bool Fehler() const override { return false; }
+    int64_t Groesse() override { return static_cast<int64_t>(m_bytes.size()); }
+    bool Zuruecksetzen() override
+    {
+        m_pos = 0;
+        return true;
+    }
+
+private:
+    std::string m_bytes;
+    size_t m_pos = 0;
+};
+
+TPosixDateisystem posix;
+TDateisystem *aktuell = &posix;
+
+} // namespace
+
+TDateisystem &Dateisystem()
+{
+    return *aktuell;
+}
+
+void DateisystemSetzen(TDateisystem *d)
+{
+    aktuell = d ? d : &posix;
+}
+
+std::unique_ptr<TEingabe> SpeicherEingabe(std::string bytes)
+{
+    return std::make_unique<TSpeicherEingabe>(std::move(bytes));
+}

@@ -1,0 +1,52 @@
+// File access of the core: opening, creating, deleting and renaming files.
+// The program uses the real file system; tests install a fake that fails
+// exactly the operation they want to see fail.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TEingabe {
+public:
+    virtual ~TEingabe() = default;
+    // Reads up to n bytes; returns how many were read, 0 at the end.
+    // A read error returns 0 and sets Fehler().
+    virtual size_t Lesen(void *ziel, size_t n) = 0;
+    virtual bool Fehler() const = 0;
+    // Size in bytes, -1 when unknown.
+    virtual int64_t Groesse() = 0;
+    // Back to the first byte; false if that is not possible.
+    virtual bool Zuruecksetzen() = 0;
+};
+
+class TAusgabe {
+public:
+    virtual ~TAusgabe() = default;
+    // false when not every byte could be written.
+    virtual bool Schreiben(const void *daten, size_t n) = 0;
+    // Flushes to the disk and closes; false on any error.
+    virtual bool Schliessen() = 0;
+};
+
+class TDateisystem {
+public:
+    virtual ~TDateisystem() = default;
+    // Something (a file, a directory ...) exists under this name.
+    virtual bool Existiert(const std::string &pfad) = 0;
+    virtual bool Loeschen(const std::string &pfad) = 0;
+    virtual bool Umbenennen(const std::string &alt, const std::string &neu) = 0;
+    // nullptr when the file cannot be opened for reading.
+    virtual std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) = 0;
+    // Creates or truncates; nullptr when that fails.
+    virtual std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) = 0;
+};
+
+// The file system in use; never null.
+TDateisystem &Dateisystem();
+// Installs d (not owned); nullptr restores the real file system.
+void DateisystemSetzen(TDateisystem *d);
+
+// An input over bytes in memory (tests, fuzzing).
+std::unique_ptr<TEingabe> SpeicherEingabe(std::string bytes);

@@ -1,0 +1,508 @@
+#include "Datendatei.h"
+
+#include "Cp1252.h"
+#include "Datensatz.h"
+#include "Dateisystem.h"
+#include "Zusatz1.h"
+#include "consumption/Verbrauchswerte.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// 1 / 1.95583, the fixed rate of DM to EUR, rounded to extended precision.
+const long double DMFaktor = 1.0L / 1.95583L;
+
+// Reads whole records in blocks; a trailing piece that fills no record is
+// the end of the file.
+class TSatzLeser {
+public:
+    TSatzLeser(TEingabe &eingabe, int satzGroesse) : m_eingabe(eingabe), m_groesse(satzGroesse) {}
+
+    // Pointer to the next record, nullptr at the end or after a read error.
+    const uint8_t *Naechster()
+    {
+        if (m_pos + m_groesse > m_ende) {
+            const size_t rest = m_ende - m_pos;
+            std::copy(m_puffer.begin() + m_pos, m_puffer.begin() + m_ende, m_puffer.begin());
+            m_puffer.resize(BlockSaetze * m_groesse);
+            const size_t n = m_eingabe.Lesen(m_puffer.data() + rest, m_puffer.size() - rest);
+            m_pos = 0;
+            m_ende = rest + n;
+            if (m_ende < static_cast<size_t>(m_groesse))
+                return nullptr;
+        }
+        const uint8_t *satz = m_puffer.data() + m_pos;
+        m_pos += m_groesse;
+        return satz;
+    }
+    bool Fehler() const { return m_eingabe.Fehler(); }
+
+private:
+    static constexpr size_t BlockSaetze = 4096;
+    TEingabe &m_eingabe;
+    size_t m_groesse;
+    std::vector<uint8_t> m_puffer;
+    size_t m_pos = 0;
+    size_t m_ende = 0;
+};
+
+// What one reading pass found out.
+struct TLesung {
+    bool Fehler = false;              // the file cannot be used in this format
+    bool Umgerechnet = false;         // amounts or format of an older version
+    bool Waehrung = false;            // records marked with the old currency
+    bool TankstellenGeaendert = false;
+};
+
+// A stored date must be one the user could have typed: written out and read
+// back it gives the same day, month and year.
+bool DatumGueltig(const TDatum &d)
+{
+    return DatumPruefen(d.Tag, d.Monat, d.Jahr) == 0;
+}
+
+bool Endlich(long double v)
+{
+    return std::isfinite(v);
+}
+
+std::string LadeText(int32_t n)
+{
+    return "Es werden " + ZahlMitPunkten(n, 1) + " Datensätze geladen.";
+}
+
+void ListeLeeren()
+{
+    ListeLoeschen(Fuellungen);
+    DatenVorhanden = true;
+    DatenLogisch = true;
+    Gespeichert = true;
+}
+
+void SatzAnhaengen(TTankFuellung &&f, const TFortschritt &fortschritt)
+{
+    Fuellungen.push_back(std::move(f));
+    if (fortschritt.Schritt)
+        fortschritt.Schritt(AnzahlFuellungen());
+}
+
+TLesung NeuesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
+{
+    TLesung l;
+    ListeLeeren();
+    TSatzLeser leser(eingabe, SatzGroesse);
+    const uint8_t *satz = leser.Naechster();
+    if (!satz) {
+        l.Fehler = true;
+        return l;
+    }
+    const TDateiKopf kopf = KopfDekodieren(satz);
+    Kennzeichen = Zeichenweise(kopf.Kennzeichen, KapazitaetKennzeichen);
+    Festverbrauch = Endlich(kopf.Festverbrauch) ? kopf.Festverbrauch : 0;
+    Tankinhalt = Endlich(kopf.Tankinhalt) ? kopf.Tankinhalt : 0;
+    const bool euroDaten = kopf.EuroDaten != 0;
+
+    if (fortschritt.Beginnen)
+        fortschritt.Beginnen(LadeText(kopf.Anzahl), kopf.Anzahl);
+    const int64_t groesse = eingabe.Groesse();
+    if (groesse > 0)
+        Fuellungen.reserve(static_cast<size_t>(groesse / SatzGroesse));
+
+    while ((satz = leser.Naechster()) != nullptr) {
+        TTankFuellung f = FuellungDekodieren(satz);
+        const int nr = TankstellenIndex(f.Tankstelle);
+        if (nr != f.TankstellenNr) {
+            f.TankstellenNr = static_cast<int8_t>(nr);
+            l.TankstellenGeaendert = true;
+        }
+        if (!euroDaten) {
+            f.Betrag = f.Betrag * DMFaktor;
+            f.LiterPreis = LiterPreisBerechnen(f.Betrag, f.Liter);
+            l.Umgerechnet = true;
+        }
+        if (f.AlteWaehrung != 0) {
+            f.AlteWaehrung = 0;
+            l.Waehrung = true;
+        }
+        if (!DatumGueltig(f.Datum) || !Endlich(f.Betrag) || !Endlich(f.Liter)
+            || !Endlich(f.BetragNachAbschaltung) || !Endlich(f.LiterNachAbschaltung))
+            l.Fehler = true;
+        SatzAnhaengen(std::move(f), fortschritt);
+    }
+    if (leser.Fehler())
+        l.Fehler = true;
+    // Without a single fill-up only the header speaks for the file: it must
+    // start as the program writes it.
+    if (Fuellungen.empty() && (kopf.Kennung[0] || kopf.Kennung[1] || kopf.Kennung[2] || kopf.Kennung[3]))
+        l.Fehler = true;
+    return l;
+}
+
+TLesung AltesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
+{
+    TLesung l;
+    ListeLeeren();
+    Tankinhalt = 0;
+    TSatzLeser leser(eingabe, AltSatzGroesse);
+    const uint8_t *satz = leser.Naechster();
+    if (!satz) {
+        l.Fehler = true;
+        return l;
+    }
+    const TAlterKopf kopf = AltenKopfDekodieren(satz);
+    Kennzeichen = Zeichenweise(kopf.Kennzeichen, KapazitaetKennzeichen);
+    Festverbrauch = Endlich(kopf.Festverbrauch) ? kopf.Festverbrauch : 0;
+    if (kopf.Kennung[0] || kopf.Kennung[1] || kopf.Kennung[2] || kopf.Kennung[3]) {
+        l.Fehler = true;
+        return l;
+    }
+
+    if (fortschritt.Beginnen)
+        fortschritt.Beginnen(LadeText(kopf.Anzahl), kopf.Anzahl);
+    const int64_t groesse = eingabe.Groesse();
+    if (groesse > 0)
+        Fuellungen.reserve(static_cast<size_t>(groesse / AltSatzGroesse));
+
+    while ((satz = leser.Naechster()) != nullptr) {
+        const TAlteFuellung alt = AlteFuellungDekodieren(satz);
+        TTankFuellung f;
+        f.Datum = alt.Datum;
+        f.KMStand = alt.KMStand;
+        f.Tankstelle = alt.Tankstelle;
+        f.TankstellenNr = static_cast<int8_t>(TankstellenIndex(f.Tankstelle));
+        if (f.TankstellenNr != alt.TankstellenNr)
+            l.TankstellenGeaendert = true;
+        f.AlteWaehrung = 1;
+        f.Betrag = alt.Betrag;
+        f.Liter = alt.Liter;
+        f.Vollgetankt = alt.Vollgetankt;
+        f.LiterNachAbschaltung = alt.LiterNachAbschaltung;
+        f.LiterPreis = alt.LiterPreis;
+        // A record without litres can only come from a damaged file.
+        f.BetragNachAbschaltung = alt.Liter != 0 ? f.Betrag * alt.LiterNachAbschaltung / alt.Liter : 0;
+        if (!DatumGueltig(f.Datum) || !Endlich(f.Liter) || !Endlich(f.LiterNachAbschaltung)
+            || !Endlich(f.BetragNachAbschaltung))
+            l.Fehler = true;
+        SatzAnhaengen(std::move(f), fortschritt);
+    }
+    if (leser.Fehler())
+        l.Fehler = true;
+    l.Umgerechnet = true;
+    return l;
+}
+
+TMeldung AnpassungsMeldung(const TLesung &l, bool festverbrauchRepariert)
+{
+    TMeldung m;
+    m.TonArt = 2;
+    m.TonImmer = false;
+    m.Art = TKastenArt::Information;
+    m.Knoepfe = KnopfOK | KnopfHilfe;
+    const std::string kopf = "Die gespeicherten Daten wurden angepasst.\r\r";
+    if (l.Waehrung) {
+        m.Code = 8218;
+        m.Text = kopf + "Einige Daten waren noch in alter Währung angegeben.\r\rCode : 8218";
+    } else if (l.Umgerechnet) {
+        m.Code = 8214;
+        m.Text = kopf
+            + "Die Daten lagen im Format einer alten Version des Programmes vor\r"
+              "und wurden an die aktuelle Version angepasst.\r\rCode : 8214";
+    } else {
+        m.Code = 8202;
+        m.Text = kopf + "Ursache : "
+            + (festverbrauchRepariert ? std::string("Veränderung im ") + "eingestellten Festverbrauch."
+                                      : std::string("Veränderung in der ") + "Tankstellenliste.")
+            + "\r\r" + "Code : 8202";
+    }
+    m.Hilfe = m.Code;
+    return m;
+}
+
+TMeldung UnbrauchbarMeldung(const std::string &datei)
+{
+    TMeldung m;
+    m.Code = 8002;
+    m.Text = "Die Datendatei '" + datei + "' war fehlerhaft." + "\r" + "Die Daten können nicht benutzt werden.";
+    const std::string sicherung = Sicherungsname(datei);
+    if (sicherung != datei && Dateisystem().Existiert(sicherung))
+        m.Text += "\r\r" + std::string("Versuchen Sie die ") + "Sicherheitskopie '" + sicherung + "' zu öffnen.";
+    m.Text += "\r\r" + std::string("Code : 8002");
+    m.TonArt = 5;
+    m.TonImmer = true;
+    m.Art = TKastenArt::Fehler;
+    m.Knoepfe = KnopfOK | KnopfHilfe;
+    m.Hilfe = 8002;
+    return m;
+}
+
+TMeldung ZugriffsMeldung(const std::string &datei)
+{
+    TMeldung m;
+    m.Code = 8106;
+    m.Text = "Auf die Datendatei '" + datei + "' kann nicht " + "zugegriffen werden." + "\r"
+        + "Wahrscheinlich ist sie schreibgeschützt." + "\r\r" + "Code : 8106";
+    m.TonArt = 4;
+    m.TonImmer = true;
+    m.Art = TKastenArt::Warnung;
+    m.Knoepfe = KnopfOK | KnopfHilfe;
+    m.Hilfe = 8106;
+    return m;
+}
+
+} // namespace
+
+std::string DateiOhneEndung(const std::string &name)
+{
+    const size_t schraegstrich = name.rfind('/');
+    const size_t anfang = schraegstrich == std::string::npos ? 0 : schraegstrich + 1;
+    const size_t punkt = name.find('.', anfang);
+    return punkt == std::string::npos ? name : name.substr(0, punkt);
+}
+
+std::string Verzeichnisteil(const std::string &pfad)
+{
+    const size_t schraegstrich = pfad.rfind('/');
+    if (schraegstrich == std::string::npos)
+        return {};
+    if (schraegstrich == 0)
+        return "/";
+    return pfad.substr(0, schraegstrich);
+}
+
+std::string Sicherungsname(const std::string &datei)
+{
+    return DateiOhneEndung(datei) + ".SPK";
+}
+
+TLadeErgebnis DatenLaden(const std::string &datei, const TFortschritt &fortschritt)
+{
+    TLadeErgebnis e;
+    std::unique_ptr<TEingabe> eingabe = Dateisystem().Oeffnen(datei);
+    if (!eingabe) {
+        e.Status = TLadeStatus::NichtGeoeffnet;
+        e.Meldung = ZugriffsMeldung(datei);
+        return e;
+    }
+    DatenVerzeichnis = Verzeichnisteil(datei);
+
+    // A file whose length fits only the old records is an old file: read as
+    // 96-byte records its first fill-up would vanish into the header.
+    const int64_t groesse = eingabe->Groesse();
+    const bool altZuerst = groesse > 0 && groesse % SatzGroesse != 0 && groesse % AltSatzGroesse == 0;
+
+    TLesung l;
+    bool alt = altZuerst;
+    for (int versuch = 0; versuch < 2; ++versuch) {
+        if (versuch > 0 && !eingabe->Zuruecksetzen())
+            break;
+        // What a failed pass found is void: the other format decides alone.
+        l = alt ? AltesFormatLesen(*eingabe, fortschritt) : NeuesFormatLesen(*eingabe, fortschritt);
+        if (!l.Fehler)
+            break;
+        alt = !alt;
+    }
+    eingabe.reset();
+    e.AltesFormat = !l.Fehler && alt;
+
+    DateiName = datei;
+    if (fortschritt.Ende)
+        fortschritt.Ende();
+    ListeOrdnen(Fuellungen, DatenLogisch);
+
+    if (l.Fehler) {
+        ListeLoeschen(Fuellungen);
+        DatenVorhanden = false;
+        DatenLogisch = true;
+        Gespeichert = true;
+        FehlerNr1 = FehlerNr2 = 0;
+        // Nothing of a damaged file stays, not even its header.
+        Kennzeichen.clear();
+        Festverbrauch = 0;
+        Tankinhalt = 0;
+        e.Status = TLadeStatus::Unbrauchbar;
+        e.Meldung = UnbrauchbarMeldung(datei);
+        return e;
+    }
+
+    if (AnzahlFuellungen() == 0) {
+        // A file with the header alone is what saving writes for an empty
+        // list: no data, and nothing to repair.
+        DatenVorhanden = false;
+        DatenLogisch = true;
+        Gespeichert = true;
+        e.Status = TLadeStatus::KeineDaten;
+        return e;
+    }
+
+    bool festverbrauchRepariert = false;
+    if (Festverbrauch == 0 && AnzahlFuellungen() > 1) {
+        ErmittleLetzteVerbrauchswerte();
+        BerechneGesamtverbrauch();
+        Festverbrauch = GesamtVerbrauch.Durchschnitt;
+        festverbrauchRepariert = true;
+    }
+
+    Gespeichert = !(l.TankstellenGeaendert || l.Umgerechnet || l.Waehrung || festverbrauchRepariert);
+    if (!Gespeichert)
+        e.Meldung = AnpassungsMeldung(l, festverbrauchRepariert);
+    e.Status = TLadeStatus::Geladen;
+    return e;
+}
+
+bool AltesFormatLaden(const std::string &datei, const TFortschritt &fortschritt)
+{
+    std::unique_ptr<TEingabe> eingabe = Dateisystem().Oeffnen(datei);
+    if (!eingabe)
+        return false;
+    DatenVerzeichnis = Verzeichnisteil(datei);
+    const TLesung l = AltesFormatLesen(*eingabe, fortschritt);
+    if (!l.Fehler)
+        Gespeichert = false;
+    return !l.Fehler;
+}
+
+// ---- saving ----------------------------------------------------------------
+
+TMeldung Sicherungsmeldung(int fehlerbits, const std::string &F, const std::string &B)
+{
+    TMeldung m;
+    if (fehlerbits <= 0 || fehlerbits > 7)
+        return m;
+    const std::string schutz = "Wahrscheinlich ist der Datenträger gegen beschreiben gesichert.";
+    switch (fehlerbits) {
+    case 1:
+        m.Text = "Die alte Sicherungskopie '" + B + "' konnte " + "nicht gelöscht werden." + "\r\r"
+            + "Wahrscheinlich " + "ist die Datei schreibgeschützt.";
+        break;
+    case 2:
+        m.Text = "Von der vorhandenen Datenndatei '" + F + "' konnte keine Sicherungskopie angelegt werden,"
+            + "da die Datei nicht umbenannt werden konnte." + "\r\r"
+            + "Die alte Datendatei wurde mit den neuen Werten " + "überschrieben.";
+        break;
+    case 3:
+        m.Text = "Von der vorhandenen Datendatei '" + F + "' konnte keine Sicherungskopie angelegt werden, "
+            + "da die Sicherungskopie '" + B + "' nicht " + "gelöscht wurde." + "\r\r" + "Wahrscheinlich ist die "
+            + "Sicherungsdatei schreibgeschützt." + "\r" + "Die alte "
+            + "Datendatei wurde mit den neuen Werten überschrieben.";
+        break;
+    case 4:
+        m.Text = "Die Datendatei '" + F + "' konnte nicht " + "angelegt werden." + "\r\r" + schutz;
+        break;
+    case 5:
+        m.Text = "Die Datendatei '" + F + "' konnte nicht " + "angelegt werden. Desweitern konnte die alte "
+            + "Sicherungskopie '" + B + "' nicht gelöscht " + "werden." + "\r\r" + schutz;
+        break;
+    case 6:
+        m.Text = "Von der vorhandenen Datenndatei '" + F + "' konnte keine Sicherungskopie angelegt werden, "
+            + "da die Datei nicht umbenannt werden konnte." + "\r"
+            + "Die Datei konnte auch nicht überschrieben werden." + "\r\r"
+            + "Wahrscheinlich ist der Datenträger gegen " + "beschreiben gesichert.";
+        break;
+    case 7:
+        m.Text = "Die alte Datendatei '" + F + "' konnte " + "nicht umbenannt werden, da die Sicherungsdatei '" + B
+            + "' nicht gelöscht wurde." + "\r" + "Außerdem" + " konnte die Datendatei nicht überschrieben werden."
+            + "\r\r" + "Entweder sind die Dateien '" + F + "' und '" + B + "' schreibgeschützt oder der "
+            + "komplette Datenträger ist gegen überschreiben " + "gesichert.";
+        break;
+    }
+    m.Knoepfe = KnopfOK | KnopfHilfe;
+    if (fehlerbits <= 3) {
+        m.Code = m.Hilfe = 8105;
+        m.TonArt = 4;
+        m.TonImmer = false;
+        m.Art = TKastenArt::Warnung;
+    } else {
+        m.Code = m.Hilfe = 8001;
+        m.TonArt = 5;
+        m.TonImmer = true;
+        m.Art = TKastenArt::Fehler;
+    }
+    return m;
+}
+
+namespace {
+
+TMeldung SchreibfehlerMeldung(const std::string &F, const std::string &B, bool sicherungAngelegt)
+{
+    TMeldung m;
+    m.Code = m.Hilfe = 8001;
+    m.Text = "Die Datendatei '" + F + "' konnte nicht vollständig geschrieben werden." + "\r\r"
+        + "Wahrscheinlich ist der Datenträger voll." + "\r" + "Die Daten sind noch nicht gespeichert.";
+    if (sicherungAngelegt)
+        m.Text += "\r" + std::string("Der vorherige Stand liegt in der Sicherungskopie '") + B + "'.";
+    m.TonArt = 5;
+    m.TonImmer = true;
+    m.Art = TKastenArt::Fehler;
+    m.Knoepfe = KnopfOK | KnopfHilfe;
+    return m;
+}
+
+} // namespace
+
+TSpeicherErgebnis DatenSpeichern(const std::string &F, const TFortschritt &fortschritt)
+{
+    TSpeicherErgebnis e;
+    TDateisystem &fs = Dateisystem();
+    const std::string B = Sicherungsname(F);
+
+    if (fs.Existiert(B) && !fs.Loeschen(B))
+        e.Fehlerbits |= SicherungNichtGeloescht;
+    bool sicherungAngelegt = false;
+    if (fs.Existiert(F)) {
+        if (fs.Umbenennen(F, B))
+            sicherungAngelegt = true;
+        else
+            e.Fehlerbits |= DateiNichtUmbenannt;
+    }
+    std::unique_ptr<TAusgabe> aus = fs.Erzeugen(F);
+    if (!aus) {
+        e.Fehlerbits |= DateiNichtAngelegt;
+        e.Meldung = Sicherungsmeldung(e.Fehlerbits, F, B);
+        return e;
+    }
+
+    const int32_t n = AnzahlFuellungen();
+    if (fortschritt.Beginnen)
+        fortschritt.Beginnen("Es werden " + ZahlMitPunkten(n, 1) + " Datensätze gespeichert.", n);
+
+    TDateiKopf kopf;
+    kopf.Anzahl = n;
+    kopf.Kennzeichen = Kennzeichen;
+    kopf.Festverbrauch = Festverbrauch;
+    kopf.EuroDaten = 1;
+    kopf.Tankinhalt = Tankinhalt;
+
+    // Records go out in blocks; the output buffers and checks every write.
+    constexpr size_t BlockSaetze = 1024;
+    std::vector<uint8_t> block(BlockSaetze * SatzGroesse);
+    KopfKodieren(kopf, block.data());
+    bool ok = aus->Schreiben(block.data(), SatzGroesse);
+    for (int32_t i = 0; ok && i < n;) {
+        const int32_t bis = std::min<int32_t>(n, i + static_cast<int32_t>(BlockSaetze));
+        for (int32_t k = i; k < bis; ++k)
+            FuellungKodieren(Fuellungen[k], block.data() + (k - i) * SatzGroesse);
+        ok = aus->Schreiben(block.data(), static_cast<size_t>(bis - i) * SatzGroesse);
+        i = bis;
+        if (fortschritt.Schritt)
+            fortschritt.Schritt(i);
+    }
+    ok = aus->Schliessen() && ok;
+    if (fortschritt.Ende)
+        fortschritt.Ende();
+
+    if (!ok) {
+        // Never report success for a file that is not completely written;
+        // the data stay unsaved in memory.
+        Gespeichert = false;
+        e.Meldung = SchreibfehlerMeldung(F, B, sicherungAngelegt);
+        return e;
+    }
+    e.Geschrieben = true;
+    Gespeichert = true;
+    DateiName = F;
+    DatenVerzeichnis = Verzeichnisteil(F);
+    e.Meldung = Sicherungsmeldung(e.Fehlerbits, F, B);
+    return e;
+}
