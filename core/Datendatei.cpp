@@ -306,25 +306,20 @@ TLadeErgebnis DatenLaden(const std::string &datei, const TFortschritt &fortschri
     eingabe.reset();
     e.AltesFormat = !l.Fehler && alt;
 
-    DateiName = datei;
     if (fortschritt.Ende)
         fortschritt.Ende();
-    ListeOrdnen(Fuellungen, DatenLogisch);
-
     if (l.Fehler) {
-        ListeLoeschen(Fuellungen);
-        DatenVorhanden = false;
-        DatenLogisch = true;
-        Gespeichert = true;
-        FehlerNr1 = FehlerNr2 = 0;
-        // Nothing of a damaged file stays, not even its header.
-        Kennzeichen.clear();
-        Festverbrauch = 0;
-        Tankinhalt = 0;
+        // Nothing of a damaged file stays, not even its header; its name
+        // does, so that the user sees which file failed.
+        NeueDaten();
+        DateiName = datei;
         e.Status = TLadeStatus::Unbrauchbar;
         e.Meldung = UnbrauchbarMeldung(datei);
         return e;
     }
+
+    DateiName = datei;
+    ListeOrdnen(Fuellungen, DatenLogisch);
 
     if (AnzahlFuellungen() == 0) {
         // A file with the header alone is what saving writes for an empty

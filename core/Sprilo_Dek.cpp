@@ -25,7 +25,7 @@ bool KonfigSchreibbar = false;
 std::string Meldung;
 int32_t DialogErgebnis = 0;
 
-void GlobalenZustandZuruecksetzen()
+void NeueDaten()
 {
     ListeLoeschen(Fuellungen);
     DatenVorhanden = false;
@@ -35,12 +35,17 @@ void GlobalenZustandZuruecksetzen()
     Kennzeichen.clear();
     Tankinhalt = 0;
     Festverbrauch = 0;
+    DateiName.clear();
+}
+
+void GlobalenZustandZuruecksetzen()
+{
+    NeueDaten();
     FestverbrauchAn = true;
     WarnTonAn = true;
     for (auto &t : Tankstellen)
         t.clear();
     AnzahlTankstellen = 0;
-    DateiName.clear();
     DatenVerzeichnis.clear();
     KonfigVerzeichnis.clear();
     KonfigSchreibbar = false;

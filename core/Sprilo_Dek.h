@@ -69,6 +69,9 @@ extern int32_t DialogErgebnis;
 
 // Puts every global of this unit back to its start-up value.
 void GlobalenZustandZuruecksetzen();
+// Starts new, empty data for a vehicle ("Neu"): empty list, no plate, no
+// tank capacity, no fixed consumption, no file.
+void NeueDaten();
 
 // ---- list operations ------------------------------------------------------
 void ListeLoeschen(TTankListe &liste);

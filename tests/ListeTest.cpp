@@ -192,25 +192,6 @@ TEST(LiterPreis, wirdNieUeberlaufen)
     EXPECT_EQ(LiterPreisBerechnen(std::numeric_limits<long double>::infinity(), 1), 65535);
 }
 
-TEST_F(Liste, zuruecksetzenStelltDenStartzustandHer)
-{
-    FuellungAnhaengen(F(1000, D(1, 1, 2003)));
-    DatenVorhanden = true;
-    Gespeichert = false;
-    DatenLogisch = false;
-    Kennzeichen = "X";
-    Tankinhalt = 3;
-    DateiName = "a";
-    GlobalenZustandZuruecksetzen();
-    EXPECT_EQ(AnzahlFuellungen(), 0);
-    EXPECT_FALSE(DatenVorhanden);
-    EXPECT_TRUE(Gespeichert);
-    EXPECT_TRUE(DatenLogisch);
-    EXPECT_EQ(Kennzeichen, "");
-    EXPECT_EQ(Tankinhalt, 0.0L);
-    EXPECT_EQ(DateiName, "");
-}
-
 TEST_F(Liste, ordnenGleichtDemTauschenBenachbarterSaetze)
 {
     // Many equal readings in random order: the result must be the one a
@@ -237,4 +218,28 @@ TEST_F(Liste, ordnenGleichtDemTauschenBenachbarterSaetze)
         for (size_t i = 0; i < liste.size(); ++i)
             ASSERT_EQ(liste[i].Tankstelle, blase[i].Tankstelle) << runde << " " << i;
     }
+}
+
+TEST_F(Liste, neueDatenLeerenFahrzeugUndDatei)
+{
+    FuellungAnhaengen(F(1000, D(1, 1, 2003)));
+    DatenVorhanden = true;
+    Gespeichert = false;
+    Kennzeichen = "MR-X 1";
+    Festverbrauch = 7;
+    Tankinhalt = 50;
+    DateiName = "/d/A.SPR";
+    DatenVerzeichnis = "/d";
+    WarnTonAn = false;
+    NeueDaten();
+    EXPECT_EQ(AnzahlFuellungen(), 0);
+    EXPECT_FALSE(DatenVorhanden);
+    EXPECT_TRUE(Gespeichert);
+    EXPECT_EQ(Kennzeichen, "");
+    EXPECT_EQ(Festverbrauch, 0.0L);
+    EXPECT_EQ(Tankinhalt, 0.0L);
+    EXPECT_EQ(DateiName, "");
+    // Settings of the program stay.
+    EXPECT_EQ(DatenVerzeichnis, "/d");
+    EXPECT_FALSE(WarnTonAn);
 }
