@@ -17,16 +17,6 @@ namespace {
 // 10 bytes of an 80-bit extended (little-endian), the value as written in the
 // source it came from, and the expected text in brackets.
 
-struct TVektor {
-    int Zeile = 0;
-    std::string Muster;
-    bool MitBreite = false;
-    int Breite = 0;
-    long double Wert = 0;
-    std::string Quelle;
-    std::string Erwartet;
-};
-
 long double ExtendedAusHex(const std::string &hex)
 {
     static_assert(std::numeric_limits<long double>::digits == 64, "needs the 80-bit extended format");
@@ -39,68 +29,30 @@ long double ExtendedAusHex(const std::string &hex)
     return v;
 }
 
-std::vector<TVektor> VektorenLaden()
+TEST(Format, ergibtInAllenReferenzzeilenDenErwartetenText)
 {
-    std::vector<TVektor> vektoren;
     std::ifstream datei(SPRILO_TESTDATEN "/data/format.tsv");
+    ASSERT_TRUE(datei.is_open()) << "format.tsv missing";
     std::string zeile;
     int nr = 0;
     while (std::getline(datei, zeile)) {
         ++nr;
-        if (zeile.empty())
-            continue;
-        std::vector<std::string> felder;
+        SCOPED_TRACE("row " + std::to_string(nr) + ": " + zeile);
+        std::vector<std::string> f;
         std::stringstream ss(zeile);
-        std::string feld;
-        while (std::getline(ss, feld, '\t'))
-            felder.push_back(feld);
-        if (felder.size() != 5 || felder[2].size() != 20)
-            continue;   // counted by the row-count test
-        TVektor v;
-        v.Zeile = nr;
-        v.Muster = felder[0];
-        v.MitBreite = felder[1] != "-";
-        if (v.MitBreite)
-            v.Breite = std::stoi(felder[1]);
-        v.Wert = ExtendedAusHex(felder[2]);
-        v.Quelle = felder[3];
-        const std::string &e = felder[4];
-        if (e.size() >= 2 && e.front() == '[' && e.back() == ']')
-            v.Erwartet = e.substr(1, e.size() - 2);
-        else
-            v.Erwartet = "<malformed: " + e + ">";
-        vektoren.push_back(v);
+        for (std::string feld; std::getline(ss, feld, '\t');)
+            f.push_back(feld);
+        ASSERT_EQ(f.size(), 5u);
+        ASSERT_EQ(f[2].size(), 20u);
+        ASSERT_TRUE(f[4].size() >= 2 && f[4].front() == '[' && f[4].back() == ']');
+        const long double wert = ExtendedAusHex(f[2]);
+        const std::string text = f[1] == "-" ? Format(f[0], {wert}) : Format(f[0], {std::stoi(f[1]), wert});
+        EXPECT_EQ(text, f[4].substr(1, f[4].size() - 2));
     }
-    return vektoren;
+    EXPECT_EQ(nr, 533);
 }
 
-const std::vector<TVektor> &Vektoren()
-{
-    static const std::vector<TVektor> v = VektorenLaden();
-    return v;
-}
-
-class FormatVektor : public testing::TestWithParam<TVektor> {};
-
-TEST_P(FormatVektor, ergibtDenErwartetenText)
-{
-    const TVektor &v = GetParam();
-    SCOPED_TRACE("row " + std::to_string(v.Zeile) + ": " + v.Muster + " of " + v.Quelle);
-    const std::string text = v.MitBreite ? Format(v.Muster, {v.Breite, v.Wert}) : Format(v.Muster, {v.Wert});
-    EXPECT_EQ(text, v.Erwartet);
-}
-
-INSTANTIATE_TEST_SUITE_P(Referenz, FormatVektor, testing::ValuesIn(Vektoren()),
-                         [](const testing::TestParamInfo<TVektor> &info) {
-                             return "Zeile" + std::to_string(info.param.Zeile);
-                         });
-
-TEST(FormatVektorDatei, enthaeltAlleZeilen)
-{
-    EXPECT_EQ(Vektoren().size(), 533u);
-}
-
-TEST(FormatVektorDatei, hexWirdAlsExtendedGelesen)
+TEST(Format, hexDerReferenzzeilenWirdAlsExtendedGelesen)
 {
     EXPECT_EQ(ExtendedAusHex("0000000000000080FF3F"), 1.0L);
     EXPECT_EQ(ExtendedAusHex("0000000000000080FFBF"), -1.0L);
@@ -109,46 +61,36 @@ TEST(FormatVektorDatei, hexWirdAlsExtendedGelesen)
 
 // ---- rounding ---------------------------------------------------------------
 
-struct TFall {
-    const char *Muster;
-    long double Wert;
-    const char *Erwartet;
-};
-
-class FormatRundung : public testing::TestWithParam<TFall> {};
-
-TEST_P(FormatRundung, rundetDieDezimalziffernHalbWeg)
+TEST(Format, rundetDieDezimalziffernHalbWeg)
 {
-    const TFall &f = GetParam();
-    EXPECT_EQ(Format(f.Muster, {f.Wert}), f.Erwartet);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, FormatRundung,
-    testing::Values(
+    const struct {
+        const char *Muster;
+        long double Wert;
+        const char *Erwartet;
+    } faelle[] = {
         // Halves go away from zero, on the decimal digits, not the binary value.
-        TFall{"%4.2n", 0.125L, "0,13"}, TFall{"%4.2n", -0.125L, "-0,13"}, TFall{"%1.0n", 2.5L, "3"},
-        TFall{"%1.0n", 3.5L, "4"}, TFall{"%1.0n", -2.5L, "-3"}, TFall{"%1.0n", 0.5L, "1"},
-        TFall{"%1.0n", 0.49L, "0"},
+        {"%4.2n", 0.125L, "0,13"}, {"%4.2n", -0.125L, "-0,13"}, {"%1.0n", 2.5L, "3"},
+        {"%1.0n", 3.5L, "4"}, {"%1.0n", -2.5L, "-3"}, {"%1.0n", 0.5L, "1"}, {"%1.0n", 0.49L, "0"},
         // 2.675 in extended is a hair below; 18 digits make it a half again.
-        TFall{"%4.2n", 2.675L, "2,68"}, TFall{"%4.2n", 1.005L, "1,01"},
+        {"%4.2n", 2.675L, "2,68"}, {"%4.2n", 1.005L, "1,01"},
         // But a double that far below stays below.
-        TFall{"%4.2n", static_cast<long double>(2.675), "2,67"},
+        {"%4.2n", static_cast<long double>(2.675), "2,67"},
         // A rounded zero has no sign.
-        TFall{"%4.2n", -0.004L, "0,00"}, TFall{"%1.0n", -0.4L, "0"}, TFall{"%4.2n", -0.0L, "0,00"},
-        TFall{"%4.2n", -0.005L, "-0,01"},
+        {"%4.2n", -0.004L, "0,00"}, {"%1.0n", -0.4L, "0"}, {"%4.2n", -0.0L, "0,00"},
+        {"%4.2n", -0.005L, "-0,01"},
         // Carries run through the groups.
-        TFall{"%4.2n", 999.995L, "1.000,00"}, TFall{"%4.2n", 99999.999L, "100.000,00"},
-        TFall{"%3.2f", 999.995L, "1000,00"},
+        {"%4.2n", 999.995L, "1.000,00"}, {"%4.2n", 99999.999L, "100.000,00"}, {"%3.2f", 999.995L, "1000,00"},
         // Tiny values.
-        TFall{"%8.6n", 0.0000005L, "0,000001"}, TFall{"%8.6n", 0.0000004L, "0,000000"},
-        TFall{"%4.2n", 1e-30L, "0,00"},
+        {"%8.6n", 0.0000005L, "0,000001"}, {"%8.6n", 0.0000004L, "0,000000"}, {"%4.2n", 1e-30L, "0,00"},
         // Grouping with %n only.
-        TFall{"%1.0n", 1234567.0L, "1.234.567"}, TFall{"%2.2f", 1234567.891L, "1234567,89"},
-        TFall{"%1.0n", 123.0L, "123"}, TFall{"%1.0n", -123456.0L, "-123.456"},
+        {"%1.0n", 1234567.0L, "1.234.567"}, {"%2.2f", 1234567.891L, "1234567,89"},
+        {"%1.0n", 123.0L, "123"}, {"%1.0n", -123456.0L, "-123.456"},
         // Precision defaults to 2 and is capped at the 18 digits there are.
-        TFall{"%n", 1.5L, "1,50"}, TFall{"%f", 1.5L, "1,50"},
-        TFall{"%.20n", 0.5L, "0,500000000000000000"}));
+        {"%n", 1.5L, "1,50"}, {"%f", 1.5L, "1,50"}, {"%.20n", 0.5L, "0,500000000000000000"},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(Format(f.Muster, {f.Wert}), f.Erwartet) << f.Muster << " of " << static_cast<double>(f.Wert);
+}
 
 // ---- patterns the program uses --------------------------------------------
 

@@ -42,26 +42,17 @@ protected:
 
 TDatum D(int tag, int monat, int jahr)
 {
-    TDatum d;
-    d.Tag = static_cast<uint8_t>(tag);
-    d.Monat = static_cast<uint8_t>(monat);
-    d.Jahr = static_cast<uint16_t>(jahr);
-    return d;
+    return TDatum{static_cast<uint8_t>(tag), static_cast<uint8_t>(monat), static_cast<uint16_t>(jahr)};
 }
 
-// ---- days per month ---------------------------------------------------------
+// ---- days per month, characters, small numbers ------------------------------
 
-TEST(MonatsTage, tabelleNachDemSetzen)
+TEST_F(MitFakePlattform, monatsTageMitFebruarDesZuletztGeprueftenJahres)
 {
     MonatsTage[1] = 29;
     MonatsTageSetzen();
-    const std::vector<int> erwartet = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    EXPECT_EQ(std::vector<int>(MonatsTage, MonatsTage + 12), erwartet);
-}
-
-TEST(MonatsTage, februarFolgtDemZuletztGeprueftenJahr)
-{
-    MonatsTageSetzen();
+    EXPECT_EQ(std::vector<int>(MonatsTage, MonatsTage + 12),
+              (std::vector<int>{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}));
     DatumPruefen(1, 1, 2004);
     EXPECT_EQ(MonatsTage[1], 29);
     DatumPruefen(1, 1, 2003);
@@ -69,38 +60,28 @@ TEST(MonatsTage, februarFolgtDemZuletztGeprueftenJahr)
     // Also for a year that fails the range check.
     DatumPruefen(1, 1, 2400);
     EXPECT_EQ(MonatsTage[1], 29);
-    MonatsTageSetzen();
+    DatumLesen("1.1.2005");
+    EXPECT_EQ(MonatsTage[1], 28);
 }
 
-// ---- characters and small numbers -----------------------------------------
-
-TEST(IstZiffer, nurNullBisNeun)
+TEST(Zeichenklassen, zifferUndGenauDieSechsTrennzeichen)
 {
-    for (char c = '0'; c <= '9'; ++c)
-        EXPECT_TRUE(IstZiffer(c)) << c;
-    EXPECT_FALSE(IstZiffer('/'));
-    EXPECT_FALSE(IstZiffer(':'));
-    EXPECT_FALSE(IstZiffer('a'));
-    EXPECT_FALSE(IstZiffer(' '));
-    EXPECT_FALSE(IstZiffer('\xC3'));
-}
-
-TEST(IstTrenner, genauDieSechsTrennzeichen)
-{
-    std::string trenner;
-    for (int c = 1; c < 256; ++c)
+    std::string ziffern, trenner;
+    for (int c = 1; c < 256; ++c) {
+        if (IstZiffer(static_cast<char>(c)))
+            ziffern += static_cast<char>(c);
         if (IstTrenner(static_cast<char>(c)))
             trenner += static_cast<char>(c);
+    }
+    EXPECT_EQ(ziffern, "0123456789");
     EXPECT_EQ(trenner, ",-./:;");
 }
 
-TEST(Potenz, wiederholteMultiplikation)
+TEST(Potenz, wiederholteMultiplikationUndEinsFuerHoechstensNull)
 {
     EXPECT_EQ(Potenz(0, 10), 1.0L);
     EXPECT_EQ(Potenz(-3, 10), 1.0L);
-    EXPECT_EQ(Potenz(1, 10), 10.0L);
     EXPECT_EQ(Potenz(3, 10), 1000.0L);
-    EXPECT_EQ(Potenz(10, 2), 1024.0L);
     EXPECT_EQ(Potenz(3, -2), -8.0L);
     EXPECT_EQ(Potenz(2, 1.5L), 2.25L);
 }
@@ -110,221 +91,157 @@ TEST(MinimumMaximum, kleinererUndGroessererWert)
     EXPECT_EQ(Minimum(3, 5), 3);
     EXPECT_EQ(Minimum(5, 3), 3);
     EXPECT_EQ(Minimum(-7, 2), -7);
-    EXPECT_EQ(Minimum(4, 4), 4);
     EXPECT_EQ(Maximum(3, 5), 5);
     EXPECT_EQ(Maximum(5, 3), 5);
-    EXPECT_EQ(Maximum(-7, 2), 2);
     EXPECT_EQ(Maximum(INT32_MIN, INT32_MAX), INT32_MAX);
 }
 
-// ---- TextInZahl -----------------------------------------------------------
+// ---- reading numbers --------------------------------------------------------
 
-struct TZahlFall {
-    const char *Text;
-    bool Ok;
-    long double Wert;
-    int Anzahl;
-    int Nachkomma;
-};
-
-void PrintTo(const TZahlFall &f, std::ostream *os)
+TEST(TextInZahl, liestDenText)
 {
-    *os << '"' << f.Text << '"';
-}
-
-class TextInZahlFall : public testing::TestWithParam<TZahlFall> {};
-
-TEST_P(TextInZahlFall, liestDenText)
-{
-    const TZahlFall &f = GetParam();
-    const TZahlErgebnis e = TextInZahl(f.Text);
-    EXPECT_EQ(e.Ok, f.Ok);
-    EXPECT_EQ(e.Wert, f.Wert);
-    EXPECT_EQ(e.Anzahl, f.Anzahl);
-    EXPECT_EQ(e.Nachkomma, f.Nachkomma);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, TextInZahlFall,
-    testing::Values(
+    const struct {
+        const char *Text;
+        bool Ok;
+        long double Wert;
+        int Anzahl, Nachkomma;
+    } faelle[] = {
         // Every separator is a decimal point.
-        TZahlFall{"12,5", true, 12.5L, 4, 1}, TZahlFall{"12.5", true, 12.5L, 4, 1},
-        TZahlFall{"12/5", true, 12.5L, 4, 1}, TZahlFall{"12:5", true, 12.5L, 4, 1},
-        TZahlFall{"12;5", true, 12.5L, 4, 1},
+        {"12,5", true, 12.5L, 4, 1}, {"12.5", true, 12.5L, 4, 1}, {"12/5", true, 12.5L, 4, 1},
+        {"12:5", true, 12.5L, 4, 1}, {"12;5", true, 12.5L, 4, 1},
         // A hyphen after the first position is a separator.
-        TZahlFall{"1-5", true, 1.5L, 3, 1},
-        TZahlFall{"12,", true, 12.0L, 3, 0}, TZahlFall{"5,", true, 5.0L, 2, 0},
-        TZahlFall{",5", true, 0.5L, 2, 1}, TZahlFall{"-0,5", true, -0.5L, 3, 1},
-        TZahlFall{"0", true, 0.0L, 1, 0}, TZahlFall{"12345", true, 12345.0L, 5, 0},
-        TZahlFall{"-42", true, -42.0L, 2, 0}, TZahlFall{"45,50", true, 45.5L, 5, 2},
-        TZahlFall{"0,125", true, 0.125L, 5, 3},
-        // The leading minus, then a hyphen separator.
-        TZahlFall{"--5", true, -0.5L, 2, 1},
-        TZahlFall{",", true, 0.0L, 1, 0},
+        {"1-5", true, 1.5L, 3, 1}, {"--5", true, -0.5L, 2, 1},
+        {"12,", true, 12.0L, 3, 0}, {"5,", true, 5.0L, 2, 0}, {",5", true, 0.5L, 2, 1},
+        {"-0,5", true, -0.5L, 3, 1}, {",", true, 0.0L, 1, 0}, {"0", true, 0.0L, 1, 0},
+        {"12345", true, 12345.0L, 5, 0}, {"-42", true, -42.0L, 2, 0},
+        {"45,50", true, 45.5L, 5, 2}, {"0,125", true, 0.125L, 5, 3},
         // Not numbers: value, count and decimals all 0.
-        TZahlFall{"1.234,5", false, 0, 0, 0}, TZahlFall{"5,,0", false, 0, 0, 0},
-        TZahlFall{"", false, 0, 0, 0}, TZahlFall{"-", false, 0, 0, 0},
-        TZahlFall{"1 2", false, 0, 0, 0}, TZahlFall{"1e3", false, 0, 0, 0},
-        TZahlFall{"abc", false, 0, 0, 0}, TZahlFall{"+5", false, 0, 0, 0},
-        TZahlFall{" 5", false, 0, 0, 0}, TZahlFall{"5 ", false, 0, 0, 0},
-        TZahlFall{"5€", false, 0, 0, 0}, TZahlFall{"ä", false, 0, 0, 0}));
+        {"1.234,5", false, 0, 0, 0}, {"5,,0", false, 0, 0, 0}, {"", false, 0, 0, 0},
+        {"-", false, 0, 0, 0}, {"1 2", false, 0, 0, 0}, {"1e3", false, 0, 0, 0},
+        {"abc", false, 0, 0, 0}, {"+5", false, 0, 0, 0}, {" 5", false, 0, 0, 0},
+        {"5 ", false, 0, 0, 0}, {"5€", false, 0, 0, 0}, {"ä", false, 0, 0, 0},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(std::string("\"") + f.Text + "\"");
+        const TZahlErgebnis e = TextInZahl(f.Text);
+        EXPECT_EQ(e.Ok, f.Ok);
+        EXPECT_EQ(e.Wert, f.Wert);
+        EXPECT_EQ(e.Anzahl, f.Anzahl);
+        EXPECT_EQ(e.Nachkomma, f.Nachkomma);
+    }
+}
 
 TEST(TextInZahl, liestHoechstens128Zeichen)
 {
     // Digits after the 128th character do not count.
-    const std::string lang = std::string(128, '1') + "x";
-    const TZahlErgebnis e = TextInZahl(lang);
+    const TZahlErgebnis e = TextInZahl(std::string(128, '1') + "x");
     EXPECT_TRUE(e.Ok);
     EXPECT_EQ(e.Anzahl, 128);
-
-    const std::string mitMinus = "-" + std::string(130, '0');
-    const TZahlErgebnis m = TextInZahl(mitMinus);
+    const TZahlErgebnis m = TextInZahl("-" + std::string(130, '0'));
     EXPECT_TRUE(m.Ok);
     EXPECT_EQ(m.Anzahl, 127);
-    EXPECT_EQ(m.Wert, 0.0L);
-
     // The cut counts characters, not bytes.
-    const std::string umlaute = std::string(127, '7') + "ü5";
-    EXPECT_FALSE(TextInZahl(umlaute).Ok);
-    const std::string abgeschnitten = std::string(128, '7') + "ü";
-    EXPECT_TRUE(TextInZahl(abgeschnitten).Ok);
+    EXPECT_FALSE(TextInZahl(std::string(127, '7') + "ü5").Ok);
+    EXPECT_TRUE(TextInZahl(std::string(128, '7') + "ü").Ok);
 }
 
-// ---- TextInGanzzahl -------------------------------------------------------
-
-struct TGanzFall {
-    const char *Text;
-    int32_t Wert;
-    int Fehler;
-};
-
-void PrintTo(const TGanzFall &f, std::ostream *os)
+TEST(TextInGanzzahl, liestGanzeZahlen)
 {
-    *os << '"' << f.Text << '"';
+    const struct {
+        const char *Text;
+        int32_t Wert;
+        int Fehler;
+    } faelle[] = {
+        {"12345", 12345, 0}, {"-17", -17, 0}, {"0", 0, 0}, {"12,", 12, 0}, {"12,0", 0, 2},
+        {"1,5", 0, 2}, {"abc", 0, 1}, {"", 0, 1}, {"1.234,5", 0, 1},
+        {"2147483647", 2147483647, 0}, {"-2147483648", INT32_MIN, 0},
+        // Out of range is held at the limit, never wrapped.
+        {"99999999999", INT32_MAX, 0}, {"-99999999999", INT32_MIN, 0},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(std::string("\"") + f.Text + "\"");
+        const TGanzzahlErgebnis e = TextInGanzzahl(f.Text);
+        EXPECT_EQ(e.Wert, f.Wert);
+        EXPECT_EQ(e.Fehler, f.Fehler);
+    }
 }
 
-class TextInGanzzahlFall : public testing::TestWithParam<TGanzFall> {};
+// ---- number texts -----------------------------------------------------------
 
-TEST_P(TextInGanzzahlFall, liestGanzeZahlen)
+TEST(ZahlMitPunkten, gruppiertInDreienUndFuelltLinksAuf)
 {
-    const TGanzFall &f = GetParam();
-    const TGanzzahlErgebnis e = TextInGanzzahl(f.Text);
-    EXPECT_EQ(e.Wert, f.Wert);
-    EXPECT_EQ(e.Fehler, f.Fehler);
+    const struct {
+        int64_t Zahl;
+        int32_t Breite;
+        const char *Erwartet;
+    } faelle[] = {
+        {1234567, 1, "1.234.567"}, {-1234, 1, "-1.234"}, {999, 1, "999"}, {5, 3, "  5"},
+        {0, 1, "0"}, {1000, 1, "1.000"}, {-100000, 1, "-100.000"}, {-999, 1, "-999"},
+        {123456, 10, "   123.456"}, {1234, 0, "1.234"}, {1234, -5, "1.234"},
+        // Sums beyond 32 bits must not overflow.
+        {12345678901LL, 1, "12.345.678.901"}, {INT64_MIN, 1, "-9.223.372.036.854.775.808"},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(ZahlMitPunkten(f.Zahl, f.Breite), f.Erwartet) << f.Zahl << " width " << f.Breite;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, TextInGanzzahlFall,
-    testing::Values(TGanzFall{"12345", 12345, 0}, TGanzFall{"-17", -17, 0}, TGanzFall{"0", 0, 0},
-                    TGanzFall{"12,", 12, 0}, TGanzFall{"12,0", 0, 2}, TGanzFall{"1,5", 0, 2},
-                    TGanzFall{"abc", 0, 1}, TGanzFall{"", 0, 1}, TGanzFall{"1.234,5", 0, 1},
-                    TGanzFall{"2147483647", 2147483647, 0}, TGanzFall{"-2147483648", INT32_MIN, 0},
-                    // Out of range is held at the limit, never wrapped.
-                    TGanzFall{"99999999999", INT32_MAX, 0}, TGanzFall{"-99999999999", INT32_MIN, 0}));
-
-// ---- ZahlMitPunkten, PreisText --------------------------------------------
-
-struct TPunkteFall {
-    int64_t Zahl;
-    int32_t Breite;
-    const char *Erwartet;
-};
-
-class ZahlMitPunktenFall : public testing::TestWithParam<TPunkteFall> {};
-
-TEST_P(ZahlMitPunktenFall, gruppiertInDreien)
+TEST(PreisText, euroPunktCentKommaZehntel)
 {
-    const TPunkteFall &f = GetParam();
-    EXPECT_EQ(ZahlMitPunkten(f.Zahl, f.Breite), f.Erwartet);
+    const struct {
+        uint16_t Preis;
+        const char *Erwartet;
+    } faelle[] = {
+        {1459, "1.45,9 EUR/l"}, {999, "0.99,9 EUR/l"},  {85, "0.08,5 EUR/l"},
+        {7, "0.00,7 EUR/l"},    {12345, "12.34,5 EUR/l"}, {0, "0.00,0 EUR/l"},
+        {1000, "1.00,0 EUR/l"}, {100, "0.10,0 EUR/l"},  {10, "0.01,0 EUR/l"},
+        {65535, "65.53,5 EUR/l"},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(PreisText(f.Preis), f.Erwartet) << f.Preis;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, ZahlMitPunktenFall,
-    testing::Values(TPunkteFall{1234567, 1, "1.234.567"}, TPunkteFall{-1234, 1, "-1.234"},
-                    TPunkteFall{999, 1, "999"}, TPunkteFall{5, 3, "  5"}, TPunkteFall{0, 1, "0"},
-                    TPunkteFall{1000, 1, "1.000"}, TPunkteFall{-100000, 1, "-100.000"},
-                    TPunkteFall{-999, 1, "-999"}, TPunkteFall{123456, 10, "   123.456"},
-                    TPunkteFall{1234, 0, "1.234"}, TPunkteFall{1234, -5, "1.234"},
-                    // Sums beyond 32 bits must not overflow.
-                    TPunkteFall{12345678901LL, 1, "12.345.678.901"},
-                    TPunkteFall{INT64_MIN, 1, "-9.223.372.036.854.775.808"}));
+// ---- dates ------------------------------------------------------------------
 
-struct TPreisFall {
-    uint16_t Preis;
-    const char *Erwartet;
-};
-
-class PreisTextFall : public testing::TestWithParam<TPreisFall> {};
-
-TEST_P(PreisTextFall, euroPunktCentKommaZehntel)
+TEST_F(MitFakePlattform, datumLesenLiestUndPrueft)
 {
-    EXPECT_EQ(PreisText(GetParam().Preis), GetParam().Erwartet);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, PreisTextFall,
-    testing::Values(TPreisFall{1459, "1.45,9 EUR/l"}, TPreisFall{999, "0.99,9 EUR/l"},
-                    TPreisFall{85, "0.08,5 EUR/l"}, TPreisFall{7, "0.00,7 EUR/l"},
-                    TPreisFall{12345, "12.34,5 EUR/l"}, TPreisFall{0, "0.00,0 EUR/l"},
-                    TPreisFall{1000, "1.00,0 EUR/l"}, TPreisFall{100, "0.10,0 EUR/l"},
-                    TPreisFall{10, "0.01,0 EUR/l"}, TPreisFall{65535, "65.53,5 EUR/l"}));
-
-// ---- DatumLesen -----------------------------------------------------------
-
-struct TDatumFall {
-    const char *Text;
-    int Fehler;
-    int Tag, Monat, Jahr;
-};
-
-void PrintTo(const TDatumFall &f, std::ostream *os)
-{
-    *os << '"' << f.Text << '"';
-}
-
-class DatumLesenFall : public MitFakePlattform, public testing::WithParamInterface<TDatumFall> {};
-
-TEST_P(DatumLesenFall, liestUndPrueft)
-{
-    const TDatumFall &f = GetParam();
-    const TDatumErgebnis e = DatumLesen(f.Text);
-    EXPECT_EQ(e.Fehler, f.Fehler);
-    EXPECT_EQ(e.Datum, D(f.Tag, f.Monat, f.Jahr)) << DatumText(e.Datum);
-}
-
-// "Today" of the fake is 17.6.2023.
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, DatumLesenFall,
-    testing::Values(
-        TDatumFall{"1.2", 0, 1, 2, 2023}, TDatumFall{"1.2.", 0, 1, 2, 2023},
-        TDatumFall{"01.02.05", 0, 1, 2, 2005}, TDatumFall{"1-2-85", 0, 1, 2, 1985},
-        TDatumFall{"01.02.2005", 0, 1, 2, 2005}, TDatumFall{"1/2/2005", 0, 1, 2, 2005},
-        TDatumFall{"1:2;2005", 0, 1, 2, 2005}, TDatumFall{"1,2,5", 0, 1, 2, 2005},
-        TDatumFall{"1.1.00", 0, 1, 1, 2000}, TDatumFall{"1.1.79", 0, 1, 1, 2079},
-        TDatumFall{"1.1.80", 0, 1, 1, 1980}, TDatumFall{"1.1.99", 0, 1, 1, 1999},
-        TDatumFall{"29.2.2001", 1, 29, 2, 2001}, TDatumFall{"1.13.2000", 2, 1, 13, 2000},
-        TDatumFall{"1.1.1899", 3, 1, 1, 1899}, TDatumFall{"1..2000", 4, 1, 20, 2023},
-        TDatumFall{"12", 2, 12, 0, 2023},
-        TDatumFall{"31.4.2004", 1, 31, 4, 2004}, TDatumFall{"29.2.2004", 0, 29, 2, 2004},
-        TDatumFall{"29.2.1900", 1, 29, 2, 1900}, TDatumFall{"29.2.2000", 0, 29, 2, 2000},
-        TDatumFall{"15.06.2100", 0, 15, 6, 2100}, TDatumFall{"01.01.2101", 3, 1, 1, 2101},
+    // "Today" of the fake is 17.6.2023.
+    const struct {
+        const char *Text;
+        int Fehler, Tag, Monat, Jahr;
+    } faelle[] = {
+        {"1.2", 0, 1, 2, 2023},         {"1.2.", 0, 1, 2, 2023},         {"01.02.05", 0, 1, 2, 2005},
+        {"1-2-85", 0, 1, 2, 1985},      {"01.02.2005", 0, 1, 2, 2005},   {"1/2/2005", 0, 1, 2, 2005},
+        {"1:2;2005", 0, 1, 2, 2005},    {"1,2,5", 0, 1, 2, 2005},        {"1.1.00", 0, 1, 1, 2000},
+        {"1.1.79", 0, 1, 1, 2079},      {"1.1.80", 0, 1, 1, 1980},       {"1.1.99", 0, 1, 1, 1999},
+        {"29.2.2001", 1, 29, 2, 2001},  {"1.13.2000", 2, 1, 13, 2000},   {"1.1.1899", 3, 1, 1, 1899},
+        {"12", 2, 12, 0, 2023},         {"31.4.2004", 1, 31, 4, 2004},   {"29.2.2004", 0, 29, 2, 2004},
+        {"29.2.1900", 1, 29, 2, 1900},  {"29.2.2000", 0, 29, 2, 2000},   {"15.06.2100", 0, 15, 6, 2100},
+        {"01.01.2101", 3, 1, 1, 2101},
         // Only the first 10 characters are read.
-        TDatumFall{"01.02.2005xyz", 0, 1, 2, 2005}, TDatumFall{"1.2.2005abc", 4, 1, 2, 2005},
-        TDatumFall{"1.2.200567", 0, 1, 2, 2005},
+        {"01.02.2005xyz", 0, 1, 2, 2005}, {"1.2.2005abc", 4, 1, 2, 2005}, {"1.2.200567", 0, 1, 2, 2005},
         // Three-digit years stay as typed and fail the range.
-        TDatumFall{"1.2.200", 3, 1, 2, 200},
+        {"1.2.200", 3, 1, 2, 200},
         // A wrong day or month is told before a wrong year.
-        TDatumFall{"31.4.1800", 1, 31, 4, 1800}, TDatumFall{"1.0.1800", 2, 1, 0, 1800},
-        TDatumFall{"0.1.2000", 1, 0, 1, 2000}, TDatumFall{"32.1.2000", 1, 32, 1, 2000},
+        {"31.4.1800", 1, 31, 4, 1800},  {"1.0.1800", 2, 1, 0, 1800},     {"0.1.2000", 1, 0, 1, 2000},
+        {"32.1.2000", 1, 32, 1, 2000},
         // Not dates; scanning goes on after the fault, so "1..2000" reads its
         // year digits as month digits.
-        TDatumFall{"", 2, 0, 0, 2023}, TDatumFall{"123.1.2000", 4, 12, 1, 2000},
-        TDatumFall{"1.123.2000", 4, 1, 12, 2000}, TDatumFall{".1.2000", 4, 1, 20, 2023},
-        TDatumFall{"1.2.2000.", 4, 1, 2, 2000}, TDatumFall{"1 .2.2000", 4, 1, 2, 2000},
-        TDatumFall{"a", 4, 0, 0, 2023}, TDatumFall{"1.März", 4, 1, 0, 2023}));
+        {"1..2000", 4, 1, 20, 2023},    {"", 2, 0, 0, 2023},             {"123.1.2000", 4, 12, 1, 2000},
+        {"1.123.2000", 4, 1, 12, 2000}, {".1.2000", 4, 1, 20, 2023},     {"1.2.2000.", 4, 1, 2, 2000},
+        {"1 .2.2000", 4, 1, 2, 2000},   {"a", 4, 0, 0, 2023},            {"1.März", 4, 1, 0, 2023},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(std::string("\"") + f.Text + "\"");
+        const TDatumErgebnis e = DatumLesen(f.Text);
+        EXPECT_EQ(e.Fehler, f.Fehler);
+        EXPECT_EQ(e.Datum, D(f.Tag, f.Monat, f.Jahr)) << DatumText(e.Datum);
+    }
+}
 
-TEST_F(MitFakePlattform, datumOhneJahrNimmtDasJahrVonHeute)
+TEST_F(MitFakePlattform, heuteUndDasFehlendeJahrKommenVonDerPlattform)
 {
+    fake.HeuteWert = D(29, 2, 2024);
+    EXPECT_EQ(HeutigesDatum(), D(29, 2, 2024));
     fake.HeuteWert = D(3, 3, 2031);
     EXPECT_EQ(DatumLesen("24.12").Datum, D(24, 12, 2031));
     EXPECT_EQ(DatumLesen("29.2").Fehler, 1);
@@ -332,45 +249,22 @@ TEST_F(MitFakePlattform, datumOhneJahrNimmtDasJahrVonHeute)
     EXPECT_EQ(DatumLesen("29.2").Fehler, 0);
 }
 
-TEST_F(MitFakePlattform, datumLesenSetztDenFebruar)
-{
-    DatumLesen("1.1.2004");
-    EXPECT_EQ(MonatsTage[1], 29);
-    DatumLesen("1.1.2005");
-    EXPECT_EQ(MonatsTage[1], 28);
-}
-
-TEST(DatumPruefen, fehlercodes)
+TEST_F(MitFakePlattform, datumPruefenGrenzen)
 {
     EXPECT_EQ(DatumPruefen(1, 1, 1900), 0);
     EXPECT_EQ(DatumPruefen(31, 12, 2100), 0);
     EXPECT_EQ(DatumPruefen(31, 12, 1899), 3);
-    EXPECT_EQ(DatumPruefen(1, 1, 2101), 3);
     EXPECT_EQ(DatumPruefen(1, 0, 2000), 2);
-    EXPECT_EQ(DatumPruefen(1, 13, 2000), 2);
-    EXPECT_EQ(DatumPruefen(0, 5, 2000), 1);
     EXPECT_EQ(DatumPruefen(31, 6, 2000), 1);
     EXPECT_EQ(DatumPruefen(30, 6, 2000), 0);
-    EXPECT_EQ(DatumPruefen(29, 2, 2000), 0);
     EXPECT_EQ(DatumPruefen(29, 2, 2100), 1);
-    MonatsTageSetzen();
 }
 
-// ---- other dates ----------------------------------------------------------
-
-TEST(DatumText, zweistelligTagUndMonat)
+TEST(DatumText, zweistelligTagUndMonatJahrOhneNullen)
 {
     EXPECT_EQ(DatumText(D(5, 11, 1999)), "05.11.1999");
-    EXPECT_EQ(DatumText(D(1, 2, 2005)), "01.02.2005");
     EXPECT_EQ(DatumText(D(31, 12, 2100)), "31.12.2100");
-    EXPECT_EQ(DatumText(D(32, 1, 2000)), "32.01.2000");
     EXPECT_EQ(DatumText(D(0, 0, 0)), "00.00.0");
-}
-
-TEST_F(MitFakePlattform, heutigesDatumKommtVonDerPlattform)
-{
-    fake.HeuteWert = D(29, 2, 2024);
-    EXPECT_EQ(HeutigesDatum(), D(29, 2, 2024));
 }
 
 TEST(DatumVergleich, ersterUnterschiedEntscheidet)
@@ -381,21 +275,18 @@ TEST(DatumVergleich, ersterUnterschiedEntscheidet)
     EXPECT_EQ(DatumVergleich(D(5, 3, 2000), D(6, 3, 2000)), -1);
     EXPECT_EQ(DatumVergleich(D(6, 3, 2000), D(5, 3, 2000)), 1);
     EXPECT_EQ(DatumVergleich(D(6, 3, 2000), D(6, 3, 2000)), 0);
-    EXPECT_EQ(DatumVergleich(D(32, 1, 2000), D(1, 1, 2000)), 1);
 }
 
 TEST(Schaltjahr, gregorianischeRegel)
 {
-    EXPECT_TRUE(Schaltjahr(2000));
-    EXPECT_TRUE(Schaltjahr(2004));
-    EXPECT_TRUE(Schaltjahr(2400));
-    EXPECT_FALSE(Schaltjahr(1900));
-    EXPECT_FALSE(Schaltjahr(2100));
-    EXPECT_FALSE(Schaltjahr(2001));
-    EXPECT_FALSE(Schaltjahr(2003));
+    std::vector<int> schaltjahre;
+    for (int jahr : {1900, 2000, 2001, 2003, 2004, 2100, 2400})
+        if (Schaltjahr(jahr))
+            schaltjahre.push_back(jahr);
+    EXPECT_EQ(schaltjahre, (std::vector<int>{2000, 2004, 2400}));
 }
 
-TEST(ZeitraumName, monateUndQuartale)
+TEST(ZeitraumName, monateUndQuartaleSonstLeer)
 {
     const std::vector<std::string> monate = {"Januar", "Februar", "März", "April", "Mai", "Juni",
                                              "Juli", "August", "September", "Oktober", "November", "Dezember"};
@@ -406,70 +297,43 @@ TEST(ZeitraumName, monateUndQuartale)
         EXPECT_EQ(ZeitraumName(nr, true), monate[nr - 1]) << nr;
         EXPECT_EQ(ZeitraumName(nr, false), quartale[nr - 1]) << nr;
     }
-    EXPECT_EQ(ZeitraumName(3, true), "M\xC3\xA4rz");
-    EXPECT_EQ(ZeitraumName(11, false), "4. Quartal");
-}
-
-TEST(ZeitraumName, leerAusserhalbDerMonate)
-{
     EXPECT_EQ(ZeitraumName(0, true), "");
     EXPECT_EQ(ZeitraumName(13, true), "");
     EXPECT_EQ(ZeitraumName(13, false), "");
     EXPECT_EQ(ZeitraumName(-1, false), "");
 }
 
-// ---- texts ----------------------------------------------------------------
+// ---- texts ------------------------------------------------------------------
 
-TEST(GrossBuchstabe, buchstabenUndUmlaute)
+TEST(GrossBuchstabe, buchstabenUndUmlauteAlleAnderenBleiben)
 {
-    EXPECT_EQ(GrossBuchstabe("a"), "A");
-    EXPECT_EQ(GrossBuchstabe("z"), "Z");
-    EXPECT_EQ(GrossBuchstabe("m"), "M");
-    EXPECT_EQ(GrossBuchstabe("ä"), "Ä");
-    EXPECT_EQ(GrossBuchstabe("ö"), "Ö");
-    EXPECT_EQ(GrossBuchstabe("ü"), "Ü");
-}
-
-TEST(GrossBuchstabe, alleAnderenBleiben)
-{
-    EXPECT_EQ(GrossBuchstabe("ß"), "ß");
-    EXPECT_EQ(GrossBuchstabe("A"), "A");
-    EXPECT_EQ(GrossBuchstabe("Ä"), "Ä");
-    EXPECT_EQ(GrossBuchstabe("é"), "é");
-    EXPECT_EQ(GrossBuchstabe("1"), "1");
-    EXPECT_EQ(GrossBuchstabe("{"), "{");
-    EXPECT_EQ(GrossBuchstabe("`"), "`");
-    EXPECT_EQ(GrossBuchstabe("€"), "€");
-    EXPECT_EQ(GrossBuchstabe(""), "");
-}
-
-TEST(Grossschreibung, ganzerText)
-{
-    EXPECT_EQ(Grossschreibung("Tankstelle Nord"), "TANKSTELLE NORD");
+    const std::pair<const char *, const char *> faelle[] = {
+        {"a", "A"}, {"z", "Z"}, {"ä", "Ä"}, {"ö", "Ö"}, {"ü", "Ü"}, {"ß", "ß"}, {"A", "A"}, {"Ä", "Ä"},
+        {"é", "é"}, {"1", "1"}, {"{", "{"}, {"`", "`"}, {"€", "€"}, {"", ""},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(GrossBuchstabe(f.first), f.second) << f.first;
     EXPECT_EQ(Grossschreibung("Göttingen-Süd, Straße"), "GÖTTINGEN-SÜD, STRAßE");
     EXPECT_EQ(Grossschreibung("äöü ÄÖÜ 123"), "ÄÖÜ ÄÖÜ 123");
-    EXPECT_EQ(Grossschreibung(""), "");
 }
 
-TEST(TextEnthalten, grossUndKleinschreibung)
+TEST(TextEnthalten, grossUndKleinschreibungUndLeererTeil)
 {
-    EXPECT_TRUE(TextEnthalten("Tankstelle Nord", "NORD", false));
-    EXPECT_FALSE(TextEnthalten("Tankstelle Nord", "NORD", true));
-    EXPECT_TRUE(TextEnthalten("Tankstelle Nord", "Nord", true));
-    EXPECT_TRUE(TextEnthalten("Aral Süd", "süd", false));
-    EXPECT_FALSE(TextEnthalten("Aral Süd", "süd", true));
-    EXPECT_TRUE(TextEnthalten("Straße", "STRAßE", false));
-    EXPECT_FALSE(TextEnthalten("Shell", "Esso", false));
-    EXPECT_TRUE(TextEnthalten("Esso", "Esso", true));
-    EXPECT_FALSE(TextEnthalten("Ess", "Esso", false));
-}
-
-TEST(TextEnthalten, leererTeilWirdNichtGefunden)
-{
-    EXPECT_FALSE(TextEnthalten("Tankstelle", "", false));
-    EXPECT_FALSE(TextEnthalten("Tankstelle", "", true));
-    EXPECT_FALSE(TextEnthalten("", "", true));
-    EXPECT_FALSE(TextEnthalten("", "a", true));
+    const struct {
+        const char *Text, *Teil;
+        bool Exakt, Erwartet;
+    } faelle[] = {
+        {"Tankstelle Nord", "NORD", false, true}, {"Tankstelle Nord", "NORD", true, false},
+        {"Tankstelle Nord", "Nord", true, true},  {"Aral Süd", "süd", false, true},
+        {"Aral Süd", "süd", true, false},         {"Straße", "STRAßE", false, true},
+        {"Shell", "Esso", false, false},          {"Ess", "Esso", false, false},
+        // An empty part is never found.
+        {"Tankstelle", "", false, false},         {"Tankstelle", "", true, false},
+        {"", "", true, false},                    {"", "a", true, false},
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(TextEnthalten(f.Text, f.Teil, f.Exakt), f.Erwartet)
+            << '"' << f.Teil << "\" in \"" << f.Text << "\" exakt " << f.Exakt;
 }
 
 TEST(TextEnthalten, beideWerdenAuf128ZeichenGekuerzt)
@@ -485,53 +349,36 @@ TEST(TextEnthalten, beideWerdenAuf128ZeichenGekuerzt)
     EXPECT_TRUE(TextEnthalten(std::string(128, 'y'), std::string(200, 'y'), true));
 }
 
-class BeschreibbarTest : public testing::Test {
-protected:
-    std::string verzeichnis;
-    void SetUp() override
-    {
-        char muster[] = "/tmp/zusatz1testXXXXXX";
-        ASSERT_NE(mkdtemp(muster), nullptr);
-        verzeichnis = muster;
-    }
-    void TearDown() override { rmdir(verzeichnis.c_str()); }
-    static bool Existiert(const std::string &name) { return std::ifstream(name).good(); }
-};
-
-TEST_F(BeschreibbarTest, schreibbaresVerzeichnisUndKeineSpur)
+TEST(Beschreibbar, legtProbedateiAnUndLoeschtSieFehlerGebenFalse)
 {
+    char muster[] = "/tmp/zusatz1testXXXXXX";
+    ASSERT_NE(mkdtemp(muster), nullptr);
+    const std::string verzeichnis = muster;
     const std::string name = verzeichnis + "/$$$$$$$$.$$$";
     EXPECT_TRUE(Beschreibbar(name));
-    EXPECT_FALSE(Existiert(name));
-}
-
-TEST_F(BeschreibbarTest, vorhandeneDateiWirdErsetztUndGeloescht)
-{
-    const std::string name = verzeichnis + "/$$$$$$$$.$$$";
+    EXPECT_FALSE(std::ifstream(name).good());
+    // An existing file is replaced and then deleted.
     std::ofstream(name) << "alt";
     EXPECT_TRUE(Beschreibbar(name));
-    EXPECT_FALSE(Existiert(name));
-}
+    EXPECT_FALSE(std::ifstream(name).good());
 
-TEST_F(BeschreibbarTest, fehlerGebenFalse)
-{
     EXPECT_FALSE(Beschreibbar(verzeichnis + "/fehlt/datei.tmp"));
     EXPECT_FALSE(Beschreibbar(verzeichnis));
     EXPECT_FALSE(Beschreibbar(""));
+    std::remove(name.c_str());
+    EXPECT_EQ(rmdir(verzeichnis.c_str()), 0);
 }
 
-// ---- sound and colour -----------------------------------------------------
+// ---- sound and colour -------------------------------------------------------
 
 TEST_F(MitFakePlattform, signalNurMitTonOderImmer)
 {
     WarnTonAn = false;
     Signal(3, false);
-    EXPECT_EQ(fake.Toene, std::vector<int>{});
-    Signal(3, true);
-    EXPECT_EQ(fake.Toene, std::vector<int>{3});
+    Signal(4, true);
     WarnTonAn = true;
-    Signal(3, false);
-    EXPECT_EQ(fake.Toene, (std::vector<int>{3, 3}));
+    Signal(5, false);
+    EXPECT_EQ(fake.Toene, (std::vector<int>{4, 5}));
 }
 
 TEST_F(MitFakePlattform, signalArtenUndStandardton)
@@ -541,38 +388,28 @@ TEST_F(MitFakePlattform, signalArtenUndStandardton)
     EXPECT_EQ(fake.Toene, (std::vector<int>{1, 2, 3, 4, 5, 1, 1, 1, 1}));
 }
 
-TEST_F(MitFakePlattform, farbeNrGrundfarben)
+TEST_F(MitFakePlattform, farbeNrGrundfarbenModulo40)
 {
-    const std::vector<uint32_t> erwartet = {
+    const uint32_t erwartet[16] = {
         0x000000, 0x0000FF, 0x008000, 0x008080, 0xFF0000, 0xFF00FF, 0x800000, 0xC0C0C0,
         0x808080, 0x00FFFF, 0x00FF00, 0x808000, 0x000080, 0x800080, 0xFFFF00, 0xFFFFFF,
     };
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(FarbeNr(i), erwartet[i]) << i;
-        EXPECT_EQ(FarbeNr(i + 40), erwartet[i]) << i + 40;
-        EXPECT_EQ(FarbeNr(i + 400), erwartet[i]) << i + 400;
-    }
-    EXPECT_EQ(FarbeNr(41), FarbeNr(1));
-    EXPECT_EQ(FarbeNr(41), 0x0000FFu);
+    for (int i = 0; i < 16; ++i)
+        for (int nr : {i, i + 40, i + 400})
+            EXPECT_EQ(FarbeNr(nr), erwartet[i]) << nr;
 }
 
-TEST_F(MitFakePlattform, farbeNrSystemfarben)
+TEST_F(MitFakePlattform, farbeNrSystemfarbenUndNegativSchwarz)
 {
     // The fake answers 0x100000 + index.
     EXPECT_EQ(FarbeNr(16), 0x100001u);
     EXPECT_EQ(FarbeNr(39), 0x100018u);
-    EXPECT_EQ(FarbeNr(20), 0x100005u);
     EXPECT_EQ(FarbeNr(56), 0x100001u);
     EXPECT_EQ(FarbeNr(79), 0x100018u);
     EXPECT_EQ(FarbeNr(80), 0x000000u);
-}
-
-TEST_F(MitFakePlattform, farbeNrNegativIstSchwarz)
-{
-    EXPECT_EQ(FarbeNr(-1), 0x000000u);
-    EXPECT_EQ(FarbeNr(-39), 0x000000u);
-    EXPECT_EQ(FarbeNr(-24), 0x000000u);
-    EXPECT_EQ(FarbeNr(INT32_MIN), 0x000000u);
+    // Neither the absolute value nor a negative remainder picks a colour.
+    for (int32_t nr : {-1, -24, -39, INT32_MIN})
+        EXPECT_EQ(FarbeNr(nr), 0x000000u) << nr;
 }
 
 } // namespace
