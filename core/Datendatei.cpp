@@ -73,6 +73,17 @@ std::string LadeText(int32_t n)
     return "Es werden " + ZahlMitPunkten(n, 1) + " Datensätze geladen.";
 }
 
+// Shows the loading box and makes room for what the file can hold; the
+// header's count only scales the gauge.
+void LesenBeginnen(TEingabe &eingabe, int32_t anzahl, int satzGroesse, const TFortschritt &fortschritt)
+{
+    if (fortschritt.Beginnen)
+        fortschritt.Beginnen(LadeText(anzahl), anzahl);
+    const int64_t groesse = eingabe.Groesse();
+    if (groesse > 0)
+        Fuellungen.reserve(static_cast<size_t>(groesse / satzGroesse));
+}
+
 void ListeLeeren()
 {
     ListeLoeschen(Fuellungen);
@@ -104,11 +115,7 @@ TLesung NeuesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
     Tankinhalt = Endlich(kopf.Tankinhalt) ? kopf.Tankinhalt : 0;
     const bool euroDaten = kopf.EuroDaten != 0;
 
-    if (fortschritt.Beginnen)
-        fortschritt.Beginnen(LadeText(kopf.Anzahl), kopf.Anzahl);
-    const int64_t groesse = eingabe.Groesse();
-    if (groesse > 0)
-        Fuellungen.reserve(static_cast<size_t>(groesse / SatzGroesse));
+    LesenBeginnen(eingabe, kopf.Anzahl, SatzGroesse, fortschritt);
 
     while ((satz = leser.Naechster()) != nullptr) {
         TTankFuellung f = FuellungDekodieren(satz);
@@ -159,11 +166,7 @@ TLesung AltesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
         return l;
     }
 
-    if (fortschritt.Beginnen)
-        fortschritt.Beginnen(LadeText(kopf.Anzahl), kopf.Anzahl);
-    const int64_t groesse = eingabe.Groesse();
-    if (groesse > 0)
-        Fuellungen.reserve(static_cast<size_t>(groesse / AltSatzGroesse));
+    LesenBeginnen(eingabe, kopf.Anzahl, AltSatzGroesse, fortschritt);
 
     while ((satz = leser.Naechster()) != nullptr) {
         const TAlteFuellung alt = AlteFuellungDekodieren(satz);
