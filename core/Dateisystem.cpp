@@ -117,6 +117,28 @@ private:
     std::vector<char> m_puffer;
 };
 
+} // namespace
+
+bool TDateisystem::IstVerzeichnis(const std::string &pfad)
+{
+    struct stat st {};
+    return !pfad.empty() && ::stat(pfad.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool TDateisystem::VerzeichnisAnlegen(const std::string &pfad)
+{
+    if (pfad.empty())
+        return false;
+    if (IstVerzeichnis(pfad))
+        return true;
+    const size_t schnitt = pfad.find_last_of('/', pfad.size() > 1 ? pfad.size() - 2 : 0);
+    if (schnitt != std::string::npos && schnitt > 0 && !VerzeichnisAnlegen(pfad.substr(0, schnitt)))
+        return false;
+    return ::mkdir(pfad.c_str(), 0777) == 0 || IstVerzeichnis(pfad);
+}
+
+namespace {
+
 class TPosixDateisystem final : public TDateisystem {
 public:
     bool Existiert(const std::string &pfad) override

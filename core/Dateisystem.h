@@ -35,6 +35,11 @@ public:
     virtual ~TDateisystem() = default;
     // Something (a file, a directory ...) exists under this name.
     virtual bool Existiert(const std::string &pfad) = 0;
+    // A directory exists under this name (symbolic links followed).
+    virtual bool IstVerzeichnis(const std::string &pfad);
+    // Creates the directory and its missing parents; true when it exists
+    // afterwards.
+    virtual bool VerzeichnisAnlegen(const std::string &pfad);
     virtual bool Loeschen(const std::string &pfad) = 0;
     virtual bool Umbenennen(const std::string &alt, const std::string &neu) = 0;
     // nullptr when the file cannot be opened for reading.

@@ -22,6 +22,7 @@ std::string DateiName;
 std::string DatenVerzeichnis;
 std::string KonfigVerzeichnis;
 bool KonfigSchreibbar = false;
+long double Fensterfaktor = 1;
 std::string Meldung;
 int32_t DialogErgebnis = 0;
 

@@ -65,6 +65,9 @@ extern std::string DatenVerzeichnis;
 extern std::string KonfigVerzeichnis;
 extern bool KonfigSchreibbar;
 extern std::string Meldung;
+// How much the platform enlarged the windows for the screen's font size
+// (1 at the design size); every window multiplies its design size by it.
+extern long double Fensterfaktor;
 extern int32_t DialogErgebnis;
 
 // Puts every global of this unit back to its start-up value.

@@ -359,6 +359,13 @@ void Signal(int art, bool immer)
     Plattform().Ton(art >= 1 && art <= 5 ? art : 1);
 }
 
+int Melden(const TMeldung &meldung)
+{
+    Signal(meldung.TonArt, meldung.TonImmer);
+    DialogErgebnis = Plattform().MeldungZeigen(meldung);
+    return DialogErgebnis;
+}
+
 uint32_t FarbeNr(int32_t i)
 {
     static constexpr uint32_t grundfarben[16] = {

@@ -60,4 +60,7 @@ bool Beschreibbar(const std::string &dateiname);
 
 // ---- sound and colour -----------------------------------------------------
 void Signal(int art, bool immer);
+// Sounds the message's signal and shows it in a box; the pressed button
+// (mrOk ...) is returned and kept in DialogErgebnis.
+int Melden(const TMeldung &meldung);
 uint32_t FarbeNr(int32_t i);   // 0xRRGGBB
