@@ -1,5 +1,7 @@
 #include "QtPlattform.h"
 
+#include "Hilfe.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QMessageBox>
@@ -123,6 +125,8 @@ int TQtPlattform::MeldungZeigen(const TMeldung &meldung)
     QMessageBox kasten(Symbol(meldung.Art), Titel(meldung.Art), text, QMessageBox::NoButton,
                        QApplication::activeWindow());
     kasten.setTextFormat(Qt::PlainText);
+    // F1 in the box opens the topic of its code, like its Help button.
+    HilfeKontextSetzen(&kasten, meldung.Hilfe);
 
     // All buttons share one role so that the button box keeps them in the
     // order they are added, whatever the desktop's button layout prefers.
@@ -183,8 +187,9 @@ int TQtPlattform::MeldungZeigen(const TMeldung &meldung)
     return mrCancel;
 }
 
-void TQtPlattform::HilfeZeigen(int)
+void TQtPlattform::HilfeZeigen(int kontext)
 {
+    THilfe::Instanz().KontextZeigen(kontext);
 }
 
 void TQtPlattform::NaechsteAntwort(int antwort)
