@@ -1,7 +1,31 @@
-// The main window TForm1: the hub from which every command starts.
+// The main window TForm1: tool bar, main menu, the status box on the left
+// and the work area on the right in which one panel is shown at a time.
+// Every command starts here.
 #pragma once
 
+#include <QLabel>
 #include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+
+// A label that shortens its text with "..." in the middle when it does not
+// fit; text() keeps the whole text.
+class TKurzLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *ereignis) override;
+};
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -9,4 +33,153 @@ class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // The explanation shown in FehlerLabel2 while the data are inconsistent.
+    static const QString FehlerText2;
+
+    // The rest of the window's creation: reads the configuration and shows
+    // the status. Separate from the constructor so that tests can build the
+    // window without a configuration.
+    void FormCreate();
+
+    // Rewrites the status box and enables the commands the data allow.
+    void StatusAnzeigen();
+    // Empties the work area before a panel or window opens.
+    void PanelsSchliessen();
+    // Computes Fensterfaktor from the entry panel's cancel button and makes
+    // the window at least as large as the design scaled by it.
+    void FensterGroesseAnpassen();
+
+    // ---- commands ---------------------------------------------------------
+    void MP_EndeClick();
+    void FormCloseQuery(bool &CanClose);
+    void ZeigHilfe();
+    void HilfeZuClick(QAction *eintrag);
+    void ZeigNeues();
+    void ZeigSwHinw();
+    void ZeigInfo();
+    void MP_2_8Click();
+    // A second start asked this one to come to the front.
+    void Aktivieren();
+
+    // Commands of the panels and windows still to come: wired, no effect yet.
+    void DatenNeuClick();
+    void ErweitereDaten();
+    void LadenClick();
+    void SpeichernClick(QObject *sender);
+    void MP_3_2Click();
+    void MP_3_3Click();
+    void MP_4_1Click();
+    void MP_4_2Click();
+    void MP_4_3Click();
+    void MP_4_4Click();
+    void DruckAufbau();
+    void DruckEinricht();
+    void WarnTon_OnOff();
+    void V_Fest_OnOff();
+    void MP_2_1Click();
+    void MP_2_2Click();
+    void MP_2_3Click();
+    void MP_2_6Click();
+
+    // ---- controls ---------------------------------------------------------
+    QWidget *Panel1 = nullptr;   // tool bar
+    QToolButton *SpeedButton1 = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QToolButton *SpeedButton3 = nullptr;
+    QToolButton *SpeedButton4 = nullptr;
+    QToolButton *SpeedButton5 = nullptr;
+    QToolButton *SpeedButton6 = nullptr;
+    QToolButton *SpeedButton7 = nullptr;
+    QToolButton *SpeedButton8 = nullptr;
+    QToolButton *SpeedButton9 = nullptr;
+    QToolButton *SpeedButton10 = nullptr;
+    QToolButton *SpeedButton11 = nullptr;
+    QToolButton *SpeedButton12 = nullptr;
+    QToolButton *SpeedButton13 = nullptr;
+    QToolButton *SpeedButton14 = nullptr;
+    QToolButton *SpeedButton15 = nullptr;
+    QToolButton *SpeedButton16 = nullptr;
+
+    QMenu *MP_1 = nullptr;
+    QMenu *MP_2 = nullptr;
+    QMenu *MP_3 = nullptr;
+    QMenu *MP_4 = nullptr;
+    QMenu *MP_5 = nullptr;
+    QMenu *MP_5_1b = nullptr;
+    QAction *MP_1_1 = nullptr;
+    QAction *MP_1_2 = nullptr;
+    QAction *MP_1_3 = nullptr;
+    QAction *MP_1_4 = nullptr;
+    QAction *MP_1_B1 = nullptr;
+    QAction *MP_1_B2 = nullptr;
+    QAction *MP_Ende = nullptr;
+    QAction *MP_2_1 = nullptr;
+    QAction *MP_2_2 = nullptr;
+    QAction *MP_2_3 = nullptr;
+    QAction *MP_2_5 = nullptr;
+    QAction *MP_2_6 = nullptr;
+    QAction *MP_2_7 = nullptr;
+    QAction *N6 = nullptr;
+    QAction *MP_2_8 = nullptr;
+    QAction *MP_3_1 = nullptr;
+    QAction *MP_3_2 = nullptr;
+    QAction *MP_3_3 = nullptr;
+    QAction *MP_4_1 = nullptr;
+    QAction *MP_4_2 = nullptr;
+    QAction *MP_4_3 = nullptr;
+    QAction *MP_4_4 = nullptr;
+    QAction *MP_5_1 = nullptr;
+    QAction *MP_5_1b_Eintrag = nullptr;   // the submenu's own item
+    QAction *MP_5_1b_1 = nullptr;
+    QAction *MP_5_1b_2 = nullptr;
+    QAction *MP_5_1b_3 = nullptr;
+    QAction *MP_5_1b_4 = nullptr;
+    QAction *MP_5_1b_5 = nullptr;
+    QAction *MP_5_1b_6 = nullptr;
+    QAction *MP_5_1b_7 = nullptr;
+    QAction *MP_5_1b_8 = nullptr;
+    QAction *MP_5_2 = nullptr;
+    QAction *MP_5_3 = nullptr;
+    QAction *MP_5_4 = nullptr;
+
+    QGroupBox *InfoBox1 = nullptr;
+    QLabel *IB_Label1 = nullptr;
+    QLabel *IB_Label2 = nullptr;
+    TKurzLabel *IB_Label3 = nullptr;
+    QLabel *IB_Label8 = nullptr;
+    QLabel *IB_Label4 = nullptr;
+    QLabel *IB_Label5 = nullptr;
+    QLabel *IB_LabelD1 = nullptr;
+    QLabel *IB_Label6 = nullptr;
+    QLabel *IB_LabelD2 = nullptr;
+    QLabel *IB_Label7 = nullptr;
+    QLabel *IB_Label7b = nullptr;   // status light
+
+    QFrame *FehlerBox1 = nullptr;
+    QLabel *FehlerLabel1 = nullptr;
+    QLabel *FehlerLabel2 = nullptr;
+    QLabel *WarteLabel1 = nullptr;
+    QGroupBox *LadeBox1 = nullptr;
+    QLabel *LB_Label1 = nullptr;
+    QProgressBar *LB_Proz1 = nullptr;
+
+    QWidget *Arbeitsflaeche = nullptr;
+    QWidget *PanelEingabe = nullptr;
+    QWidget *PanelTankList = nullptr;
+    QWidget *PanelTankAnsicht = nullptr;
+    QWidget *PanelVerbrauch = nullptr;
+    QWidget *PanelLPreis = nullptr;
+    QWidget *PanelReichweite = nullptr;
+    QPushButton *PE_Button2 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *ereignis) override;
+
+private:
+    void MenueAufbauen();
+    void WerkzeugleisteAufbauen();
+    void ArbeitsbereichAufbauen();
+    void StatuslichtSetzen(int farbNr, const QString &hinweis);
+    void SchalterAbgleichen();
 };

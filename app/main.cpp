@@ -1,11 +1,13 @@
-// Program entry: installs the Qt platform, prepares the shared services and
-// runs the main window.
+// Program entry: the Qt application with the program's platform, then the
+// run of Sprilo.
 #include "QtPlattform.h"
-#include "Sprilo_1.h"
-#include "Zusatz1.h"
+#include "SPRILO.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,16 +21,15 @@ int main(int argc, char *argv[])
     QFont::insertSubstitution(u"Arial"_s, u"Liberation Sans"_s);
     QFont::insertSubstitution(u"Courier New"_s, u"Liberation Mono"_s);
 
+    // Qt's own texts (shortcut names "Strg+S", standard dialogs) in German.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
+
     TQtPlattform plattform;
     PlattformSetzen(&plattform);
-
-    MonatsTageSetzen();
-    WarnTonAn = true;
-
-    TForm1 form1;
-    form1.show();
-    const int ergebnis = QApplication::exec();
-
+    const int ergebnis = SpriloAusfuehren();
     PlattformSetzen(nullptr);
     return ergebnis;
 }

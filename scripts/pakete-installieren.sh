@@ -5,7 +5,7 @@ set -euo pipefail
 
 PAKETE=(
     g++ cmake make
-    qt6-base-dev
+    qt6-base-dev qt6-translations-l10n
     libgtest-dev libgmock-dev
     fonts-liberation
     poppler-utils

@@ -1,6 +1,5 @@
-// The main window and the Qt platform: title, message boxes, system colours.
+// The Qt platform: message boxes, answers queued by tests, system colours.
 #include "QtPlattform.h"
-#include "Sprilo_1.h"
 #include "Zusatz1.h"
 
 #include <QAbstractButton>
@@ -50,7 +49,7 @@ QMessageBox *OffenerKasten()
 
 } // namespace
 
-class HauptfensterTest : public QObject {
+class QtPlattformTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -58,15 +57,6 @@ private slots:
     {
         TQtPlattform::TestZustandLoeschen();
         PlattformSetzen(nullptr);
-    }
-
-    void hauptfensterZeigtProgrammtitel()
-    {
-        TForm1 form1;
-        form1.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QCOMPARE(form1.windowTitle(), u"Sprilo - Programm"_s);
-        QVERIFY(form1.centralWidget() != nullptr);
     }
 
     void vorgemerkteAntwortenBeantwortenKaestenDerReiheNach()
@@ -163,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HauptfensterTest)
-#include "HauptfensterTest.moc"
+QTEST_MAIN(QtPlattformTest)
+#include "QtPlattformTest.moc"

@@ -1,0 +1,42 @@
+// Only one Sprilo per user: the first start owns a lock file and listens on
+// a local socket; a second start finds the lock taken, asks the first one
+// over the socket to come to the front and ends.
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+class TEinzelinstanz : public QObject {
+    Q_OBJECT
+
+public:
+    // The name of lock and socket: "Spriloprogramm 3.0 ist schon da" plus
+    // the user id, in the temporary directory.
+    explicit TEinzelinstanz(const QString &name = StandardName(), QObject *parent = nullptr);
+    ~TEinzelinstanz() override;
+
+    static QString StandardName();
+
+    enum class TErgebnis {
+        Erste,      // this is the only instance; it now listens
+        Zweite,     // another one runs and was told to come to the front
+        Unbekannt,  // the lock could not be made; run normally
+    };
+    // Takes the lock; when another instance holds it, sends it the
+    // activation and waits (at most a few seconds) until it has answered.
+    TErgebnis Pruefen();
+
+signals:
+    // A second start asked this instance to come to the front.
+    void Aktivieren();
+
+private:
+    QString m_name;
+    std::unique_ptr<QLockFile> m_sperre;
+    QLocalServer *m_server = nullptr;
+};
