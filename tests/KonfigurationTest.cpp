@@ -10,18 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <tuple>
 #include <vector>
 
-void PrintTo(const TDatum &d, std::ostream *os)
-{
-    *os << int(d.Tag) << '.' << int(d.Monat) << '.' << d.Jahr;
-}
+void PrintTo(const TDatum &d, std::ostream *os) { *os << int(d.Tag) << '.' << int(d.Monat) << '.' << d.Jahr; }
 
 namespace {
 
@@ -32,73 +28,84 @@ TDatum D(int tag, int monat, int jahr)
     return TDatum{static_cast<uint8_t>(tag), static_cast<uint8_t>(monat), static_cast<uint16_t>(jahr)};
 }
 
-const std::string Text8101 =
-    "Eine Konfigurationsdatei 'SPRILO.INI' kann bei Programmende nicht angelegt werden. Alle möglichen Laufwerke bzw. Verzeichnisse, in denen die Datei geschrieben werden kann, sind schreibgeschützt.\r\rDas Programm arbeitet momentan mit Standardwerten.\r\rSie können im Menuepunkt \"Einstellungen | Konfiguration nachladen\" ein Verzeichnis angeben, in dem die Konfiguration bei Programmende abgelegt werden soll.\r\rCode : 8101";
-const std::string Text8102 =
-    "Die Konfigurationsdatei 'SPRILO.INI' konnte nicht gefunden werden oder war defekt.\rDie Einstellungen des Programms wurden neu initialisiert.\r\rBitte kontrollieren Sie die Tankstellenliste, da es hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8102";
-const std::string Text8103 =
-    "Die Konfigurationsdatei war fehlerhaft und wurde neu angelegt.\rDie Einstellungen des Programms wurden neu initialisiert.\r\rBitte kontrollieren Sie die Tankstellenliste, da es hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8103";
-const std::string Text8104 =
-    "Einige Daten der Konfigurationsdatei waren fehlerhaft und wurden angepasst.\r\rBitte kontrollieren Sie die Tankstellenliste, da es auch hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8104";
-const std::string Text8217 =
-    "Die Konfigurationsdatei hatte das Format einer älteren Programmversion.\rDie alten Einstellungen wurden übernommen.\r\rBitte arbeiten Sie nicht mehr mit der alten Programmversion.\r\rCode : 8217";
+const std::map<int, std::string> Texte = {
+    {8101, "Eine Konfigurationsdatei 'SPRILO.INI' kann bei Programmende nicht angelegt werden. Alle möglichen Laufwerke bzw. Verzeichnisse, in denen die Datei geschrieben werden kann, sind schreibgeschützt.\r\rDas Programm arbeitet momentan mit Standardwerten.\r\rSie können im Menuepunkt \"Einstellungen | Konfiguration nachladen\" ein Verzeichnis angeben, in dem die Konfiguration bei Programmende abgelegt werden soll.\r\rCode : 8101"},
+    {8102, "Die Konfigurationsdatei 'SPRILO.INI' konnte nicht gefunden werden oder war defekt.\rDie Einstellungen des Programms wurden neu initialisiert.\r\rBitte kontrollieren Sie die Tankstellenliste, da es hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8102"},
+    {8103, "Die Konfigurationsdatei war fehlerhaft und wurde neu angelegt.\rDie Einstellungen des Programms wurden neu initialisiert.\r\rBitte kontrollieren Sie die Tankstellenliste, da es hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8103"},
+    {8104, "Einige Daten der Konfigurationsdatei waren fehlerhaft und wurden angepasst.\r\rBitte kontrollieren Sie die Tankstellenliste, da es auch hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8104"},
+    {8217, "Die Konfigurationsdatei hatte das Format einer älteren Programmversion.\rDie alten Einstellungen wurden übernommen.\r\rBitte arbeiten Sie nicht mehr mit der alten Programmversion.\r\rCode : 8217"},
+};
 
-const std::string &ErwarteterText(int code)
+std::string Kodiert()
 {
-    static const std::string leer;
-    switch (code) {
-    case 8101: return Text8101;
-    case 8102: return Text8102;
-    case 8103: return Text8103;
-    case 8104: return Text8104;
-    case 8217: return Text8217;
-    default: return leer;
-    }
+    const std::vector<uint8_t> satz = KonfigurationKodieren();
+    return {satz.begin(), satz.end()};
+}
+
+const uint8_t *Roh(const std::string &s) { return reinterpret_cast<const uint8_t *>(s.data()); }
+
+std::string B(std::initializer_list<int> bytes) { return {bytes.begin(), bytes.end()}; }
+
+std::string Dat(int tag, int monat, int jahr) { return B({tag, monat, jahr & 0xFF, jahr >> 8}); }
+
+// One byte or several, to put at an offset.
+struct TWert {
+    std::string Bytes;
+    TWert(int b) : Bytes(1, static_cast<char>(b)) {}
+    TWert(const char *s) : Bytes(s) {}
+    TWert(std::string s) : Bytes(std::move(s)) {}
+};
+using TBytes = std::vector<std::pair<int, TWert>>;
+
+std::string Geaendert(std::string satz, const TBytes &aenderungen)
+{
+    for (const auto &[offset, wert] : aenderungen)
+        satz.replace(size_t(offset), wert.Bytes.size(), wert.Bytes);
+    return satz;
+}
+
+std::string MitDatenVerzeichnis(std::string satz, const std::string &verzeichnis)
+{
+    TextfeldSchreiben(verzeichnis, 255, reinterpret_cast<uint8_t *>(&satz[1]));
+    return satz;
+}
+
+// The record with the groups stufe..5 taken from standard. Group 0 is
+// WarnTonAn and the station list; each group ends where the next begins.
+std::string GruppenZurueckgesetzt(std::string satz, int stufe, const std::string &standard)
+{
+    static const size_t anfang[] = {257, 670, 727, 744, 786, 810};
+    satz.replace(anfang[stufe], 826 - anfang[stufe], standard, anfang[stufe], 826 - anfang[stufe]);
+    if (stufe == 0)
+        satz[0] = standard[0];
+    return satz;
 }
 
 // Records sounds and messages; "today" is fixed.
-class TTestPlattform final : public TPlattform {
-public:
+class Konfiguration : public testing::Test, public TPlattform {
+protected:
     TDatum HeuteWert = D(15, 7, 2000);
     std::vector<int> Toene;
     std::vector<TMeldung> Meldungen;
-
-    void Ton(int art) override { Toene.push_back(art); }
-    uint32_t SystemFarbe(int index) override { return KlassischeSystemFarbe(index); }
-    TDatum Heute() override { return HeuteWert; }
-    int MeldungZeigen(const TMeldung &m) override
-    {
-        Meldungen.push_back(m);
-        return mrOk;
-    }
-};
-
-bool IstRoot()
-{
-    return ::geteuid() == 0;
-}
-
-class Konfiguration : public testing::Test {
-protected:
-    TTestPlattform plattform;
     std::string tmp;
     int neuzeichnen = 0;
     std::vector<std::string> zeilen;
 
+    void Ton(int art) override { Toene.push_back(art); }
+    uint32_t SystemFarbe(int index) override { return KlassischeSystemFarbe(index); }
+    TDatum Heute() override { return HeuteWert; }
+    int MeldungZeigen(const TMeldung &m) override { Meldungen.push_back(m); return mrOk; }
+
     void SetUp() override
     {
-        PlattformSetzen(&plattform);
+        PlattformSetzen(this);
         char muster[] = "/tmp/sprilo-konfig-XXXXXX";
         ASSERT_NE(::mkdtemp(muster), nullptr);
         tmp = muster;
         GlobalenZustandZuruecksetzen();
-        KonfigurationVorbelegen(0, plattform.HeuteWert);   // not writable yet: no file
+        KonfigurationVorbelegen(0, HeuteWert);   // not writable yet: no file
         fs::create_directories(tmp + "/heim");
-        KonfigOrte = TKonfigOrte{};
-        KonfigOrte.Heimverzeichnis = tmp + "/heim";
-        KonfigOrte.DatenOrdner = tmp + "/heim/DATEN";
-        KonfigOrte.KonfigOrdner = tmp + "/heim/.config/sprilo";
-        KonfigOrte.ProgrammOrdner = tmp + "/programm";
+        KonfigOrte = {tmp + "/heim/DATEN", tmp + "/heim/.config/sprilo", tmp + "/programm", {}, tmp + "/heim"};
         StartAnzeige.Zeile = [this](const std::string &z) { zeilen.push_back(z); };
         StartAnzeige.Neuzeichnen = [this] { ++neuzeichnen; };
     }
@@ -109,952 +116,405 @@ protected:
         KonfigOrte = TKonfigOrte{};
         GlobalenZustandZuruecksetzen();
         PlattformSetzen(nullptr);
-        std::error_code f;
-        for (const auto &e : fs::recursive_directory_iterator(tmp, f))
-            if (e.is_directory(f))
-                fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, f);
-        fs::remove_all(tmp, f);
+        fs::remove_all(tmp);
     }
 
     static std::string Fixtur(const std::string &name) { return DateiInhalt(FixturPfad("konfig", name)); }
 
-    // Puts the bytes as SPRILO.INI into a writable configuration directory.
+    // SPRILO.INI in a writable configuration directory; forgets earlier messages.
     void Ablegen(const std::string &bytes)
     {
         fs::create_directories(tmp + "/konfig");
         DateiSchreiben(tmp + "/konfig/SPRILO.INI", bytes);
         KonfigVerzeichnis = tmp + "/konfig/";
         KonfigSchreibbar = true;
+        Meldungen.clear();
+        Toene.clear();
+        neuzeichnen = 0;
     }
 
     std::string Datei() const { return DateiInhalt(tmp + "/konfig/SPRILO.INI"); }
 
-    static std::string Kodiert()
+    // The one message shown, in every detail; code 0: none and no sound.
+    void MeldungPruefen(int code, int tonArt = 2, TKastenArt art = TKastenArt::Warnung)
     {
-        const std::vector<uint8_t> satz = KonfigurationKodieren();
-        return std::string(satz.begin(), satz.end());
-    }
-
-    std::vector<int> Codes() const
-    {
-        std::vector<int> c;
-        for (const auto &m : plattform.Meldungen)
-            c.push_back(m.Code);
-        return c;
-    }
-
-    // The one message shown, in every detail.
-    void MeldungPruefen(int code, int tonArt, TKastenArt art)
-    {
-        ASSERT_EQ(Codes(), std::vector<int>{code});
-        const TMeldung &m = plattform.Meldungen[0];
-        EXPECT_EQ(m.Text, ErwarteterText(code));
-        EXPECT_EQ(m.TonArt, tonArt);
-        EXPECT_TRUE(m.TonImmer);
-        EXPECT_EQ(m.Art, art);
-        EXPECT_EQ(m.Knoepfe, unsigned(KnopfOK | KnopfHilfe));
-        EXPECT_EQ(m.Hilfe, code);
-        EXPECT_EQ(plattform.Toene, std::vector<int>{tonArt});
+        EXPECT_EQ(Toene, code ? std::vector<int>{tonArt} : std::vector<int>{});
+        ASSERT_EQ(Meldungen.size(), code ? 1u : 0u);
+        if (code == 0)
+            return;
+        const TMeldung &m = Meldungen[0];
+        EXPECT_EQ(m.Code, code);
+        EXPECT_EQ(m.Text, Texte.at(code));
+        EXPECT_EQ(std::tie(m.TonArt, m.TonImmer, m.Art, m.Knoepfe, m.Hilfe),
+                  std::make_tuple(tonArt, true, art, unsigned(KnopfOK | KnopfHilfe), code));
     }
 };
 
-std::string Zeichen(size_t n, char c)
-{
-    return std::string(n, c);
-}
-
-void TextSetzen(std::string &satz, int offset, int kapazitaet, const std::string &text)
-{
-    TextfeldSchreiben(text, kapazitaet, reinterpret_cast<uint8_t *>(&satz[offset]));
-}
-
-// ---- reading the fixture ------------------------------------------------------------------
-
-TEST_F(Konfiguration, fixturWirdGelesenUndBitgleichZurueckgeschrieben)
-{
-    plattform.HeuteWert = D(3, 2, 2024);
-    const std::string fixtur = Fixtur("SPRILO.INI");
-    ASSERT_EQ(fixtur.size(), 3084u);
-    Ablegen(fixtur);
-
-    KonfigurationLesen(false);
-
-    EXPECT_TRUE(plattform.Meldungen.empty());
-    EXPECT_TRUE(plattform.Toene.empty());
-    EXPECT_EQ(neuzeichnen, 1);
-    EXPECT_TRUE(WarnTonAn);
-    EXPECT_EQ(DatenVerzeichnis, tmp + "/heim");   // empty in the file, DATEN missing
-    ASSERT_EQ(AnzahlTankstellen, 4);
-    EXPECT_EQ(std::vector<std::string>(Tankstellen, Tankstellen + MaxTankstellen),
-              (std::vector<std::string>{"Aral Hauptstraße", "Jet", "SHELL , Velmbach", "Esso Südring", "", "", "",
-                                        "", "", ""}));
-    EXPECT_EQ(TankstellenAuswahl, 1);
-    EXPECT_EQ(JahresAuswahl, 1);
-    EXPECT_EQ(FuellungsSortierung, 1);
-    EXPECT_EQ(AuswahlTankstelleNr, -1);
-    EXPECT_EQ(AuswahlWort, "SHELL");
-    EXPECT_EQ(AuswahlJahr, 2000);
-    EXPECT_EQ(AuswahlVon, D(1, 7, 2000));
-    EXPECT_EQ(AuswahlBis, D(32, 7, 2000));
-    EXPECT_FALSE(FuellungenUmgekehrt);
-    EXPECT_EQ(VerbrauchsAuswahl, 1);
-    EXPECT_EQ(VerbrauchsAnsicht, 1);
-    EXPECT_EQ(GewaehltesJahr, 2000);
-    EXPECT_EQ(AktuellesJahr, 2024);               // today, not the file
-    EXPECT_EQ(ZeitraumVon, D(1, 7, 2000));
-    EXPECT_EQ(ZeitraumBis, D(32, 7, 2000));
-    EXPECT_TRUE(TabellenAnsicht);
-    EXPECT_TRUE(FestverbrauchAn);
-    EXPECT_EQ(Sortierung, 1);
-    EXPECT_FALSE(UmgekehrtSortiert);
-    EXPECT_TRUE(DruckMitAbschaltwerten && DruckMitZusammenfassung && DruckFestverbrauchMarkieren);
-    EXPECT_EQ(DruckVerbrauchsArt, 2);
-    EXPECT_TRUE(DruckInFarbe && DruckTankfuellungen && DruckVerbrauch && DruckTankstellenliste);
-    EXPECT_EQ(DruckTF_Auswahl, 1);
-    EXPECT_EQ(DruckTF_Jahr, 2000);
-    EXPECT_EQ(DruckTF_Von, D(1, 7, 2000));
-    EXPECT_EQ(DruckTF_Bis, D(32, 7, 2000));
-    EXPECT_EQ(DruckVB_Auswahl, 1);
-    EXPECT_EQ(DruckVB_Ansicht, 1);
-    EXPECT_EQ(DruckVB_Jahr, 2000);
-    EXPECT_EQ(DruckVB_Von, D(1, 7, 2000));
-    EXPECT_EQ(DruckVB_Bis, D(32, 7, 2000));
-    EXPECT_EQ(DruckTS_Auswahl, 1);
-    EXPECT_EQ(DruckTS_Jahr, 2000);
-    EXPECT_EQ(DruckTS_VonJahr, 2000);
-    EXPECT_EQ(DruckTS_BisJahr, 2000);
-    EXPECT_TRUE(DruckTS_Einzeln);
-    EXPECT_FALSE(DruckTS_Summe);
-    EXPECT_EQ(LP_Zeitraumwahl, 1);
-    EXPECT_EQ(LP_Ansicht, 1);
-    EXPECT_EQ(LP_Von, D(1, 7, 2000));
-    EXPECT_EQ(LP_Bis, D(32, 7, 2000));
-    EXPECT_EQ(LP_Diagrammart, 0);
-    EXPECT_TRUE(LP_DruckBalken);
-    EXPECT_EQ(RW_Zeitraumwahl, 1);
-    EXPECT_EQ(RW_Ansicht, 1);
-    EXPECT_EQ(RW_Von, D(1, 7, 2000));
-    EXPECT_EQ(RW_Bis, D(32, 7, 2000));
-    EXPECT_EQ(RW_Diagrammart, 0);
-    EXPECT_TRUE(RW_DruckBalken);
-    EXPECT_EQ(Farben, (std::array<uint8_t, 16>{2, 14, 4, 6, 2, 1, 5, 13, 11, 6, 6, 1, 0, 0, 0, 0}));
-    EXPECT_EQ(Farben, StandardFarben);
-
-    EXPECT_EQ(Datei(), fixtur);                   // reading alone writes nothing
-    DatenVerzeichnis.clear();
-    EXPECT_EQ(Kodiert(), fixtur);
-}
-
-TEST_F(Konfiguration, laengereDateiWirdAlsNeuesFormatGelesen)
-{
-    Ablegen(Fixtur("SPRILO.INI") + "Rest");
-    KonfigurationLesen(false);
-    EXPECT_TRUE(plattform.Meldungen.empty());
-    EXPECT_EQ(AnzahlTankstellen, 4);
-}
-
-// ---- the codec, field by field ---------------------------------------------------------------
-
-struct TFeldFall {
-    const char *Name;
-    int Offset;
-    std::function<void()> Setzen;
-    std::vector<uint8_t> Bytes;
-};
-
-// Each setting changed alone must change exactly its bytes at its offset.
+// Each setting changed alone changes exactly its bytes and reads back.
 TEST_F(Konfiguration, jedesFeldLiegtAnSeinemOffset)
 {
-    const std::vector<TFeldFall> faelle = {
-        {"WarnTonAn", 0, [] { WarnTonAn = false; }, {0}},
-        {"DatenVerzeichnis", 1, [] { DatenVerzeichnis = "/ab"; }, {3, '/', 'a', 'b'}},
-        {"AnzahlTankstellen", 257, [] { AnzahlTankstellen = 7; }, {7}},
-        {"Tankstellen[0]", 258, [] { Tankstellen[0] = "SHELL , Velmbacx"; }, {16, 'S', 'H', 'E', 'L', 'L', ' ', ',', ' ', 'V', 'e', 'l', 'm', 'b', 'a', 'c', 'x'}},
-        {"Tankstellen[2]", 340, [] { Tankstellen[2] = "Ab"; }, {2, 'A', 'b'}},
-        {"Tankstellen[1]", 299, [] { Tankstellen[1] = "Öl"; }, {2, 0xD6, 'l'}},
-        {"Tankstellen[9]", 627, [] { Tankstellen[9] = "Z"; }, {1, 'Z'}},
-        {"TankstellenAuswahl", 670, [] { TankstellenAuswahl = 3; }, {3}},
-        {"JahresAuswahl", 671, [] { JahresAuswahl = 4; }, {4}},
-        {"FuellungsSortierung", 672, [] { FuellungsSortierung = 2; }, {2}},
-        {"AuswahlTankstelleNr", 673, [] { AuswahlTankstelleNr = -2; }, {0xFE}},
-        {"AuswahlWort", 674, [] { AuswahlWort = "Aral"; }, {4, 'A', 'r', 'a', 'l', 0}},
-        {"AuswahlJahr", 716, [] { AuswahlJahr = 0x0102; }, {2, 1}},
-        {"AuswahlVon", 718, [] { AuswahlVon = D(3, 12, 1999); }, {3, 12, 0xCF, 0x07}},
-        {"AuswahlBis", 722, [] { AuswahlBis = D(5, 11, 2001); }, {5, 11, 0xD1, 0x07}},
-        {"FuellungenUmgekehrt", 726, [] { FuellungenUmgekehrt = true; }, {1}},
-        {"VerbrauchsAuswahl", 727, [] { VerbrauchsAuswahl = 4; }, {4}},
-        {"VerbrauchsAnsicht", 728, [] { VerbrauchsAnsicht = 3; }, {3}},
-        {"GewaehltesJahr", 730, [] { GewaehltesJahr = 0x0304; }, {4, 3}},
-        {"ZeitraumVon", 732, [] { ZeitraumVon = D(2, 1, 1990); }, {2, 1, 0xC6, 0x07}},
-        {"ZeitraumBis", 736, [] { ZeitraumBis = D(4, 2, 1991); }, {4, 2, 0xC7, 0x07}},
-        {"TabellenAnsicht", 740, [] { TabellenAnsicht = false; }, {0}},
-        {"FestverbrauchAn", 741, [] { FestverbrauchAn = false; }, {0}},
-        {"Sortierung", 742, [] { Sortierung = 5; }, {5}},
-        {"UmgekehrtSortiert", 743, [] { UmgekehrtSortiert = true; }, {1}},
-        {"DruckMitAbschaltwerten", 744, [] { DruckMitAbschaltwerten = false; }, {0}},
-        {"DruckMitZusammenfassung", 745, [] { DruckMitZusammenfassung = false; }, {0}},
-        {"DruckFestverbrauchMarkieren", 746, [] { DruckFestverbrauchMarkieren = false; }, {0}},
-        {"DruckVerbrauchsArt", 747, [] { DruckVerbrauchsArt = 3; }, {3}},
-        {"DruckInFarbe", 748, [] { DruckInFarbe = false; }, {0}},
-        {"DruckTankfuellungen", 749, [] { DruckTankfuellungen = false; }, {0}},
-        {"DruckTF_Auswahl", 750, [] { DruckTF_Auswahl = 3; }, {3}},
-        {"DruckTF_Jahr", 752, [] { DruckTF_Jahr = 0x0506; }, {6, 5}},
-        {"DruckTF_Von", 754, [] { DruckTF_Von = D(6, 3, 1992); }, {6, 3, 0xC8, 0x07}},
-        {"DruckTF_Bis", 758, [] { DruckTF_Bis = D(8, 4, 1993); }, {8, 4, 0xC9, 0x07}},
-        {"DruckVerbrauch", 762, [] { DruckVerbrauch = false; }, {0}},
-        {"DruckVB_Auswahl", 763, [] { DruckVB_Auswahl = 2; }, {2}},
-        {"DruckVB_Ansicht", 764, [] { DruckVB_Ansicht = 4; }, {4}},
-        {"DruckVB_Jahr", 766, [] { DruckVB_Jahr = 0x0708; }, {8, 7}},
-        {"DruckVB_Von", 768, [] { DruckVB_Von = D(9, 5, 1994); }, {9, 5, 0xCA, 0x07}},
-        {"DruckVB_Bis", 772, [] { DruckVB_Bis = D(10, 6, 1995); }, {10, 6, 0xCB, 0x07}},
-        {"DruckTankstellenliste", 776, [] { DruckTankstellenliste = false; }, {0}},
-        {"DruckTS_Auswahl", 777, [] { DruckTS_Auswahl = 2; }, {2}},
-        {"DruckTS_Jahr", 778, [] { DruckTS_Jahr = 0x090A; }, {0x0A, 0x09}},
-        {"DruckTS_VonJahr", 780, [] { DruckTS_VonJahr = 0x0B0C; }, {0x0C, 0x0B}},
-        {"DruckTS_BisJahr", 782, [] { DruckTS_BisJahr = 0x0D0E; }, {0x0E, 0x0D}},
-        {"DruckTS_Einzeln", 784, [] { DruckTS_Einzeln = false; }, {0}},
-        {"DruckTS_Summe", 785, [] { DruckTS_Summe = true; }, {1}},
-        {"LP_Zeitraumwahl", 786, [] { LP_Zeitraumwahl = 2; }, {2}},
-        {"LP_Ansicht", 787, [] { LP_Ansicht = 4; }, {4}},
-        {"LP_Von", 788, [] { LP_Von = D(11, 8, 1996); }, {11, 8, 0xCC, 0x07}},
-        {"LP_Bis", 792, [] { LP_Bis = D(12, 9, 1997); }, {12, 9, 0xCD, 0x07}},
-        {"LP_Diagrammart", 796, [] { LP_Diagrammart = 2; }, {2}},
-        {"LP_DruckBalken", 797, [] { LP_DruckBalken = false; }, {0}},
-        {"RW_Zeitraumwahl", 798, [] { RW_Zeitraumwahl = 2; }, {2}},
-        {"RW_Ansicht", 799, [] { RW_Ansicht = 3; }, {3}},
-        {"RW_Von", 800, [] { RW_Von = D(13, 10, 1998); }, {13, 10, 0xCE, 0x07}},
-        {"RW_Bis", 804, [] { RW_Bis = D(14, 11, 2002); }, {14, 11, 0xD2, 0x07}},
-        {"RW_Diagrammart", 808, [] { RW_Diagrammart = 1; }, {1}},
-        {"RW_DruckBalken", 809, [] { RW_DruckBalken = false; }, {0}},
-        {"Farben[0]", 810, [] { Farben[0] = 9; }, {9}},
-        {"Farben[15]", 825, [] { Farben[15] = 15; }, {15}},
-    };
-    const TDatum heute = plattform.HeuteWert;
-    for (const auto &fall : faelle) {
-        SCOPED_TRACE(fall.Name);
+    const TDatum heute = HeuteWert;
+    const auto feld = [&](int offset, const std::function<std::string()> &setzen) {
+        SCOPED_TRACE(offset);
         KonfigurationVorbelegen(0, heute);
         DatenVerzeichnis.clear();
         const std::string vorher = Kodiert();
-        fall.Setzen();
-        const std::string nachher = Kodiert();
-        ASSERT_EQ(nachher.size(), 3084u);
-        for (size_t i = 0; i < nachher.size(); ++i) {
-            const size_t k = i - size_t(fall.Offset);
-            if (i >= size_t(fall.Offset) && k < fall.Bytes.size())
-                EXPECT_EQ(uint8_t(nachher[i]), fall.Bytes[k]) << "byte " << i;
-            else
-                EXPECT_EQ(nachher[i], vorher[i]) << "byte " << i;
-        }
-        // And it reads back to the same record.
+        const std::string bytes = setzen();
+        const std::string satz = Kodiert();
+        EXPECT_EQ(satz, Geaendert(vorher, {{offset, bytes}}));
         KonfigurationVorbelegen(0, heute);
-        KonfigurationDekodieren(reinterpret_cast<const uint8_t *>(nachher.data()), false, heute);
-        EXPECT_EQ(Kodiert(), nachher);
-    }
+        KonfigurationDekodieren(Roh(satz), false, heute);
+        EXPECT_EQ(Kodiert(), satz);
+    };
+    const std::pair<int, bool *> schalter[] = {
+        {0, &WarnTonAn}, {726, &FuellungenUmgekehrt}, {740, &TabellenAnsicht}, {741, &FestverbrauchAn},
+        {743, &UmgekehrtSortiert}, {744, &DruckMitAbschaltwerten}, {745, &DruckMitZusammenfassung},
+        {746, &DruckFestverbrauchMarkieren}, {748, &DruckInFarbe}, {749, &DruckTankfuellungen}, {762, &DruckVerbrauch},
+        {776, &DruckTankstellenliste}, {784, &DruckTS_Einzeln}, {785, &DruckTS_Summe}, {797, &LP_DruckBalken},
+        {809, &RW_DruckBalken}};
+    const std::pair<int, uint8_t *> zahlen[] = {
+        {257, &AnzahlTankstellen}, {670, &TankstellenAuswahl}, {671, &JahresAuswahl}, {672, &FuellungsSortierung},
+        {727, &VerbrauchsAuswahl}, {728, &VerbrauchsAnsicht}, {742, &Sortierung}, {747, &DruckVerbrauchsArt},
+        {750, &DruckTF_Auswahl}, {763, &DruckVB_Auswahl}, {764, &DruckVB_Ansicht}, {777, &DruckTS_Auswahl},
+        {786, &LP_Zeitraumwahl}, {787, &LP_Ansicht}, {796, &LP_Diagrammart}, {798, &RW_Zeitraumwahl},
+        {799, &RW_Ansicht}, {808, &RW_Diagrammart}, {810, &Farben[0]}, {825, &Farben[15]}};
+    const std::pair<int, uint16_t *> jahre[] = {{716, &AuswahlJahr}, {730, &GewaehltesJahr}, {752, &DruckTF_Jahr},
+                                                {766, &DruckVB_Jahr}, {778, &DruckTS_Jahr}, {780, &DruckTS_VonJahr},
+                                                {782, &DruckTS_BisJahr}};
+    const std::pair<int, TDatum *> daten[] = {
+        {718, &AuswahlVon}, {722, &AuswahlBis}, {732, &ZeitraumVon}, {736, &ZeitraumBis}, {754, &DruckTF_Von},
+        {758, &DruckTF_Bis}, {768, &DruckVB_Von}, {772, &DruckVB_Bis}, {788, &LP_Von}, {792, &LP_Bis},
+        {800, &RW_Von}, {804, &RW_Bis}};
+    int v = 0x40;   // a value of its own for every field
+    for (auto [o, w] : schalter)
+        feld(o, [w = w] { *w = !*w; return B({*w}); });
+    for (auto [o, w] : zahlen)
+        feld(o, [w = w, v = ++v] { *w = uint8_t(v); return B({v}); });
+    feld(673, [] { AuswahlTankstelleNr = -2; return B({0xFE}); });
+    for (auto [o, w] : jahre)
+        feld(o, [w = w, v = ++v] { *w = uint16_t(v * 0x101 + 1); return B({v + 1, v}); });
+    for (auto [o, w] : daten)
+        feld(o, [w = w, v = ++v] { *w = D(2, 3, 1900 + v); return Dat(2, 3, 1900 + v); });
 }
 
-TEST_F(Konfiguration, reservierteBereicheWerdenFestGeschrieben)
+TEST_F(Konfiguration, dekodierenUndKodierenNormalisieren)
 {
-    const std::string satz = Kodiert();
-    ASSERT_EQ(satz.size(), 3084u);
-    EXPECT_EQ(satz.substr(668, 2), Zeichen(2, '\0'));
-    EXPECT_EQ(satz.substr(715, 1), Zeichen(1, '\0'));
-    EXPECT_EQ(satz.substr(826, 3052 - 826), Zeichen(3052 - 826, '\0'));   // with the two bytes at 890
-    std::string daten;
-    for (int i = 0; i < 8; ++i)
-        daten += std::string("\x0F\x07\xD0\x07", 4);
-    EXPECT_EQ(satz.substr(3052), daten);
+    // Switches other than 0 are true and written as 1; bytes behind a
+    // string's length are dropped; a length beyond the capacity is cut.
+    const TBytes aenderung = {{726, 0x80}, {743, 7}, {299 + 5, "q"}, {674, 200}};
+    KonfigurationDekodieren(Roh(Geaendert(Fixtur("SPRILO.INI"), aenderung)), false, HeuteWert);
+    std::string neu = Kodiert();
+    EXPECT_EQ(B({neu[726], neu[743], neu[299 + 5], neu[674]}), B({1, 1, 0, 40}));
+
+    AuswahlWort = std::string(45, 'x');
+    Tankstellen[9] = std::string(50, 'y');
+    DatenVerzeichnis = "/" + std::string(300, 'd');
+    neu = Kodiert();
+    EXPECT_EQ(neu.substr(674, 42), B({40}) + std::string(40, 'x') + '\0');
+    EXPECT_EQ(neu.substr(627, 44), B({40}) + std::string(40, 'y') + B({0, 0, 1}));
+    EXPECT_EQ(neu.substr(0, 3), B({1, 255, '/'}));
+    EXPECT_EQ(neu.substr(256, 2), B({'d', 4}));
 }
 
-TEST_F(Konfiguration, schalterUngleichNullSindWahrUndWerdenEinsGeschrieben)
+// Reading, by the size of the file: the record in memory afterwards, the
+// message, and what is on disk.
+TEST_F(Konfiguration, dateiWirdNachIhrerGroesseGelesen)
 {
-    std::string satz = Fixtur("SPRILO.INI");
-    satz[726] = char(0x80);     // FuellungenUmgekehrt
-    satz[743] = 7;              // UmgekehrtSortiert
-    KonfigurationDekodieren(reinterpret_cast<const uint8_t *>(satz.data()), false, plattform.HeuteWert);
-    EXPECT_TRUE(FuellungenUmgekehrt);
-    EXPECT_TRUE(UmgekehrtSortiert);
-    const std::string neu = Kodiert();
-    EXPECT_EQ(neu[726], 1);
-    EXPECT_EQ(neu[743], 1);
-}
-
-TEST_F(Konfiguration, texteWerdenAufIhreKapazitaetGekuerztUndMitNullenAufgefuellt)
-{
-    AuswahlWort = Zeichen(45, 'x');
-    Tankstellen[9] = Zeichen(50, 'y');
-    DatenVerzeichnis = "/" + Zeichen(300, 'd');
-    const std::string satz = Kodiert();
-    EXPECT_EQ(uint8_t(satz[674]), 40);
-    EXPECT_EQ(satz.substr(675, 40), Zeichen(40, 'x'));
-    EXPECT_EQ(satz[715], 0);
-    EXPECT_EQ(uint8_t(satz[627]), 40);
-    EXPECT_EQ(satz.substr(628, 40), Zeichen(40, 'y'));
-    EXPECT_EQ(satz.substr(668, 3), std::string("\0\0\x01", 3));
-    EXPECT_EQ(uint8_t(satz[1]), 255);
-    EXPECT_EQ(satz[257], 1);
-
-    // Bytes behind a string's length are not carried over; a length byte
-    // beyond the capacity is cut.
-    std::string alt = Fixtur("SPRILO.INI");
-    alt[299 + 5] = 'q';         // behind "Jet"
-    alt[674] = char(200);       // AuswahlWort claims 200 characters
-    KonfigurationDekodieren(reinterpret_cast<const uint8_t *>(alt.data()), false, plattform.HeuteWert);
-    EXPECT_EQ(Tankstellen[1], "Jet");
-    EXPECT_EQ(AuswahlWort.size(), 40u);
-    const std::string neu = Kodiert();
-    EXPECT_EQ(neu[299 + 5], 0);
-    EXPECT_EQ(uint8_t(neu[674]), 40);
-}
-
-TEST_F(Konfiguration, datenVerzeichnisOhneSchraegstrichAmEnde)
-{
-    const std::vector<std::pair<std::string, std::string>> faelle = {
-        {"/home/anna/", "/home/anna"}, {"/home/anna", "/home/anna"}, {"/", "/"}, {"", ""}};
-    for (const auto &[inDatei, erwartet] : faelle) {
-        std::string satz = Fixtur("SPRILO.INI");
-        TextSetzen(satz, 1, 255, inDatei);
-        KonfigurationDekodieren(reinterpret_cast<const uint8_t *>(satz.data()), false, plattform.HeuteWert);
-        EXPECT_EQ(DatenVerzeichnis, erwartet) << inDatei;
-    }
-}
-
-// ---- the old format ------------------------------------------------------------------------------
-
-TEST_F(Konfiguration, altesFormatWirdUmgewandeltUndMeldet8217)
-{
-    plattform.HeuteWert = D(3, 2, 2024);
-    const std::string alt = Fixtur("SPRILO_ALT.INI");
+    HeuteWert = D(3, 2, 2024);
+    const std::string neu = Fixtur("SPRILO.INI"), alt = Fixtur("SPRILO_ALT.INI");
+    ASSERT_EQ(neu.size(), 3084u);
     ASSERT_EQ(alt.size(), 784u);
-    Ablegen(alt);
-
-    KonfigurationLesen(false);
-
-    MeldungPruefen(8217, 2, TKastenArt::Information);
-    EXPECT_EQ(neuzeichnen, 1);
-    EXPECT_EQ(AnzahlTankstellen, 2);
-    EXPECT_EQ(Tankstellen[0], "Aral Hauptstraße");
-    EXPECT_EQ(Tankstellen[1], "Jet");
-    EXPECT_EQ(Tankstellen[2], "");
-    // Fields of the old record keep their values ...
-    EXPECT_EQ(TankstellenAuswahl, 1);
-    EXPECT_EQ(AuswahlWort, "SHELL");
-    EXPECT_EQ(AuswahlVon, D(1, 7, 2000));
-    EXPECT_EQ(DruckVerbrauchsArt, 2);
-    EXPECT_EQ(DruckTS_BisJahr, 2000);
-    EXPECT_TRUE(DruckTS_Einzeln);
-    EXPECT_FALSE(DruckTS_Summe);
-    // ... the newer ones start with their defaults for the day of reading.
-    EXPECT_EQ(LP_Von, D(1, 2, 2024));
-    EXPECT_EQ(LP_Bis, D(32, 2, 2024));
-    EXPECT_EQ(RW_Von, D(1, 2, 2024));
-    EXPECT_EQ(RW_Bis, D(32, 2, 2024));
-    EXPECT_EQ(LP_Diagrammart, 0);
-    EXPECT_TRUE(RW_DruckBalken);
-    EXPECT_EQ(Farben, StandardFarben);
-    EXPECT_EQ(AktuellesJahr, 2024);
-    EXPECT_EQ(Datei(), alt);    // converted in memory, written at the end of the run
+    KonfigurationVorbelegen(0, HeuteWert);
+    const std::string standard = Kodiert();
+    // The old fields sit two bytes higher now; the newer ones have today's
+    // defaults, which differ from the new fixture only in their dates.
+    const std::string umgewandelt = Geaendert(neu, {{257, alt.substr(257, 411)}, {788, Dat(1, 2, 2024)},
+                                                    {792, Dat(32, 2, 2024)}, {800, Dat(1, 2, 2024)},
+                                                    {804, Dat(32, 2, 2024)}});
+    const TKastenArt W = TKastenArt::Warnung, I = TKastenArt::Information;
+    // size (-1: no file), writable, forced, message, sound, kind, record afterwards
+    const std::tuple<int, bool, bool, int, int, TKastenArt, std::string> faelle[] = {
+        {3084, true, false, 0, 0, W, neu},           {3088, true, false, 0, 0, W, neu},
+        {3084, false, false, 8101, 1, W, standard},  {-1, true, false, 8102, 1, W, standard},
+        {0, true, false, 8102, 1, W, standard},      {1, true, false, 8102, 1, W, standard},
+        {783, true, false, 8102, 1, W, standard},    {783, false, true, 8102, 1, W, standard},
+        {784, true, false, 8217, 2, I, umgewandelt}, {1000, true, false, 8217, 2, I, umgewandelt},
+        {3083, true, false, 8217, 2, I, umgewandelt}};
+    for (const auto &[groesse, schreibbar, erzwingen, code, ton, art, erwartet] : faelle) {
+        SCOPED_TRACE(testing::Message() << groesse << (schreibbar ? "" : " schreibgeschützt"));
+        std::string bytes = groesse >= 784 && groesse < 3084 ? alt : neu;
+        bytes.resize(size_t(std::max(groesse, 0)), '\x55');
+        Ablegen(bytes);
+        if (groesse < 0)
+            fs::remove(tmp + "/konfig/SPRILO.INI");
+        KonfigSchreibbar = schreibbar;
+        Tankstellen[5] = "alt";   // stale values that reading must replace
+        AktuellesJahr = 1999;
+        KonfigurationLesen(erzwingen);
+        MeldungPruefen(code, ton, art);
+        EXPECT_EQ(neuzeichnen, 1);
+        EXPECT_EQ(AktuellesJahr, 2024);               // today, not the file
+        // Only defaults are written at once; what was read waits for the end.
+        EXPECT_EQ(Datei(), code == 8102 && schreibbar ? Kodiert() : bytes);
+        if (code != 8101 && code != 8102) {
+            EXPECT_EQ(DatenVerzeichnis, tmp + "/heim");   // empty in the file, DATEN missing
+        }
+        DatenVerzeichnis.clear();
+        EXPECT_EQ(Kodiert(), erwartet);
+    }
 }
 
-TEST_F(Konfiguration, altesFormatMitFehlernZeigtNurDieseMeldung)
+TEST_F(Konfiguration, fehlerImAltenFormatMeldenNurSich)
 {
-    // Old offsets lie two bytes below the new ones.
-    const std::vector<std::pair<int, int>> faelle = {{736 - 2, 8104}, {747 - 2, 8103}};
-    for (const auto &[offset, code] : faelle) {
+    HeuteWert = D(3, 2, 2024);
+    for (const auto &[offset, code] : {std::pair{736 - 2, 8104}, std::pair{747 - 2, 8103}}) {
         SCOPED_TRACE(code);
-        plattform.Meldungen.clear();
-        plattform.Toene.clear();
-        std::string alt = Fixtur("SPRILO_ALT.INI");
-        alt[size_t(offset)] = 31;
-        Ablegen(alt);
+        Ablegen(Geaendert(Fixtur("SPRILO_ALT.INI"), {{offset, 31}}));
         KonfigurationLesen(false);
-        MeldungPruefen(code, 2, TKastenArt::Warnung);
-        EXPECT_EQ(ZeitraumBis, D(32, 7, 2000));
+        MeldungPruefen(code);
+        EXPECT_EQ(ZeitraumBis, code == 8104 ? D(32, 2, 2024) : D(32, 7, 2000));
         EXPECT_EQ(DruckVerbrauchsArt, 2);
     }
 }
 
-TEST_F(Konfiguration, altesFormatGibtDieBytesDesNeuen)
-{
-    const std::string alt = Fixtur("SPRILO_ALT.INI");
-    const std::string neu = Fixtur("SPRILO.INI");
-    KonfigurationDekodieren(reinterpret_cast<const uint8_t *>(alt.data()), true, D(15, 7, 2000));
-    const std::string satz = Kodiert();
-    // Only the station list differs between the two fixtures.
-    EXPECT_EQ(satz.substr(0, 257), neu.substr(0, 257));
-    EXPECT_EQ(satz.substr(257, 668 - 257), alt.substr(257, 668 - 257));
-    EXPECT_EQ(satz.substr(668), neu.substr(668));
-}
-
-TEST_F(Konfiguration, dateiAb784BytesIstDasAlteFormat)
-{
-    for (size_t groesse : {784u, 1000u, 3083u}) {
-        SCOPED_TRACE(groesse);
-        plattform.Meldungen.clear();
-        plattform.Toene.clear();
-        std::string bytes = Fixtur("SPRILO_ALT.INI");
-        bytes.resize(groesse, '\x55');
-        Ablegen(bytes);
-        KonfigurationLesen(false);
-        MeldungPruefen(8217, 2, TKastenArt::Information);
-        EXPECT_EQ(AnzahlTankstellen, 2);
-        EXPECT_EQ(LP_Von, D(1, 7, 2000));
-    }
-}
-
-TEST_F(Konfiguration, kurzeOderFehlendeDateiGibt8102UndEineNeueDatei)
-{
-    for (int groesse : {-1, 0, 1, 700, 783}) {
-        SCOPED_TRACE(groesse);
-        plattform.Meldungen.clear();
-        plattform.Toene.clear();
-        if (groesse < 0) {
-            fs::create_directories(tmp + "/konfig");
-            fs::remove(tmp + "/konfig/SPRILO.INI");
-            KonfigVerzeichnis = tmp + "/konfig/";
-            KonfigSchreibbar = true;
-        } else {
-            Ablegen(Fixtur("SPRILO.INI").substr(0, size_t(groesse)));
-        }
-        neuzeichnen = 0;
-        KonfigurationLesen(false);
-        MeldungPruefen(8102, 1, TKastenArt::Warnung);
-        EXPECT_EQ(neuzeichnen, 1);
-        EXPECT_EQ(AnzahlTankstellen, 1);
-        EXPECT_EQ(Tankstellen[0], "SHELL , Velmbach");
-        EXPECT_EQ(AuswahlVon, D(1, 7, 2000));
-        const std::string datei = Datei();
-        EXPECT_EQ(datei.size(), 3084u);
-        EXPECT_EQ(datei, Kodiert());
-    }
-}
-
-// ---- checks and repairs --------------------------------------------------------------------------
-
-struct TPruefFall {
-    const char *Name;
-    std::function<void(std::string &)> Aendern;
-    int Code;                       // 0: no message
-    std::function<void()> Pruefen;
-};
-
 TEST_F(Konfiguration, pruefenRepariertOderSetztGruppenZurueck)
 {
-    const std::vector<TPruefFall> faelle = {
-        {"elf Tankstellen setzen alles zurueck",
-         [](std::string &b) { b[257] = 11; b[0] = 0; b[670] = 2; b[810] = 9; }, 8103,
-         [] {
-             EXPECT_TRUE(WarnTonAn);
-             EXPECT_EQ(AnzahlTankstellen, 1);
-             EXPECT_EQ(Tankstellen[0], "SHELL , Velmbach");
-             EXPECT_EQ(Tankstellen[1], "");
-             EXPECT_EQ(Tankstellen[3], "");
-             EXPECT_EQ(TankstellenAuswahl, 1);
-             EXPECT_EQ(AuswahlVon, D(1, 2, 2024));
-             EXPECT_EQ(Farben[0], 2);
-         }},
-        {"zehn Tankstellen sind erlaubt", [](std::string &b) { b[257] = 10; }, 0,
-         [] { EXPECT_EQ(AnzahlTankstellen, 10); }},
-        {"Sortierung 2 ohne Tabelle", [](std::string &b) { b[742] = 2; b[740] = 0; }, 8104,
-         [] {
-             EXPECT_TRUE(TabellenAnsicht);
-             EXPECT_EQ(Sortierung, 2);
-         }},
-        {"Sortierung 2 mit Tabelle", [](std::string &b) { b[742] = 2; }, 0,
-         [] { EXPECT_TRUE(TabellenAnsicht); }},
-        {"Sortierung 1 ohne Tabelle", [](std::string &b) { b[740] = 0; }, 0,
-         [] { EXPECT_FALSE(TabellenAnsicht); }},
-        {"ZeitraumBis Tag 31", [](std::string &b) { b[736] = 31; }, 8104,
-         [] {
-             EXPECT_EQ(ZeitraumBis, D(32, 2, 2024));
-             EXPECT_EQ(ZeitraumVon, D(1, 7, 2000));
-         }},
-        {"AuswahlVon Tag 2", [](std::string &b) { b[718] = 2; }, 8104,
-         [] { EXPECT_EQ(AuswahlVon, D(1, 2, 2024)); }},
-        {"RW_Bis Tag 1", [](std::string &b) { b[804] = 1; }, 8104,
-         [] { EXPECT_EQ(RW_Bis, D(32, 2, 2024)); }},
-        {"Farbe 16", [](std::string &b) { b[813] = 16; }, 8104, [] { EXPECT_EQ(Farben[3], 6); }},
-        {"Farbe 15", [](std::string &b) { b[813] = 15; }, 0, [] { EXPECT_EQ(Farben[3], 15); }},
-        {"Farbe 200 an Stelle 12", [](std::string &b) { b[822] = char(200); }, 8104,
-         [] { EXPECT_EQ(Farben[12], 0); }},
-        {"Tankstelle 5 bei 3", [](std::string &b) { b[257] = 3; b[673] = 5; }, 8104,
-         [] { EXPECT_EQ(AuswahlTankstelleNr, -1); }},
-        {"Tankstelle 2 bei 3", [](std::string &b) { b[257] = 3; b[673] = 2; }, 0,
-         [] { EXPECT_EQ(AuswahlTankstelleNr, 2); }},
-        {"Tankstelle -2", [](std::string &b) { b[673] = char(0xFE); }, 8104,
-         [] { EXPECT_EQ(AuswahlTankstelleNr, -1); }},
-        {"Tankstelle 0 ohne Tankstellen", [](std::string &b) { b[257] = 0; b[673] = 0; }, 8104,
-         [] { EXPECT_EQ(AuswahlTankstelleNr, -1); }},
-        {"Tankstellenliste ohne Teil", [](std::string &b) { b[784] = 0; b[785] = 0; }, 8104,
-         [] { EXPECT_TRUE(DruckTS_Einzeln); }},
-        {"Tankstellenliste nur Summe", [](std::string &b) { b[784] = 0; b[785] = 1; }, 0,
-         [] {
-             EXPECT_FALSE(DruckTS_Einzeln);
-             EXPECT_TRUE(DruckTS_Summe);
-         }},
-        {"Reparatur ertoent auch ohne Warnton", [](std::string &b) { b[0] = 0; b[813] = 16; }, 8104,
-         [] { EXPECT_FALSE(WarnTonAn); }},
-        {"Gruppe 1 ausserhalb", [](std::string &b) { b[671] = 5; b[257] = 3; b[0] = 0; b[742] = 3; }, 8103,
-         [] {
-             EXPECT_FALSE(WarnTonAn);
-             EXPECT_EQ(AnzahlTankstellen, 3);
-             EXPECT_EQ(Tankstellen[2], "SHELL , Velmbach");
-             EXPECT_EQ(JahresAuswahl, 1);
-             EXPECT_EQ(AuswahlJahr, 2024);
-             EXPECT_EQ(Sortierung, 1);
-         }},
-        {"Gruppe 2 ausserhalb", [](std::string &b) { b[727] = 0; b[672] = 4; b[747] = 3; }, 8103,
-         [] {
-             EXPECT_EQ(FuellungsSortierung, 4);
-             EXPECT_EQ(VerbrauchsAuswahl, 1);
-             EXPECT_EQ(ZeitraumVon, D(1, 2, 2024));
-             EXPECT_EQ(DruckVerbrauchsArt, 2);
-         }},
-        {"Gruppe 4 ausserhalb", [](std::string &b) { b[796] = 3; b[747] = 3; b[811] = 9; }, 8103,
-         [] {
-             EXPECT_EQ(DruckVerbrauchsArt, 3);
-             EXPECT_EQ(LP_Diagrammart, 0);
-             EXPECT_EQ(LP_Von, D(1, 2, 2024));
-             EXPECT_EQ(Farben[1], 14);
-         }},
-        {"RW_Ansicht 0", [](std::string &b) { b[799] = 0; }, 8103, [] { EXPECT_EQ(RW_Ansicht, 1); }},
-        {"Fehler und Reparatur: nur 8103", [](std::string &b) { b[736] = 31; b[747] = 9; }, 8103,
-         [] { EXPECT_EQ(DruckVerbrauchsArt, 2); }},
+    // message 0: none; Stufe: the first group back to its defaults, -1: none
+    struct TFall { const char *Name; TBytes Aenderung; int Code, Stufe; TBytes Reparatur; };
+    const std::string anfang = Dat(1, 2, 2024), ende = Dat(32, 2, 2024);
+    const std::vector<TFall> faelle = {
+        {"elf Tankstellen", {{257, 11}, {0, 0}, {670, 2}, {810, 9}}, 8103, 0, {}},
+        {"zehn Tankstellen", {{257, 10}}, 0, -1, {}},
+        {"Sortierung 2 ohne Tabelle", {{742, 2}, {740, 0}}, 8104, -1, {{740, 1}}},
+        {"Sortierung 2 mit Tabelle", {{742, 2}}, 0, -1, {}},
+        {"Sortierung 1 ohne Tabelle", {{740, 0}}, 0, -1, {}},
+        {"ZeitraumBis Tag 31", {{736, 31}}, 8104, -1, {{736, ende}}},
+        {"AuswahlVon Tag 2", {{718, 2}}, 8104, -1, {{718, anfang}}},
+        {"RW_Bis Tag 1", {{804, 1}}, 8104, -1, {{804, ende}}},
+        {"Farbe 16", {{813, 16}}, 8104, -1, {{813, 6}}},
+        {"Farbe 15", {{813, 15}}, 0, -1, {}},
+        {"Farbe 200 an Stelle 12", {{822, 200}}, 8104, -1, {{822, 0}}},
+        {"Tankstelle 5 bei 3", {{257, 3}, {673, 5}}, 8104, -1, {{673, 0xFF}}},
+        {"Tankstelle 2 bei 3", {{257, 3}, {673, 2}}, 0, -1, {}},
+        {"Tankstelle -2", {{673, 0xFE}}, 8104, -1, {{673, 0xFF}}},
+        {"Tankstelle 0 ohne Tankstellen", {{257, 0}, {673, 0}}, 8104, -1, {{673, 0xFF}}},
+        {"Tankstellenliste ohne Teil", {{784, 0}, {785, 0}}, 8104, -1, {{784, 1}}},
+        {"Tankstellenliste nur Summe", {{784, 0}, {785, 1}}, 0, -1, {}},
+        {"Reparatur ertoent ohne Warnton", {{0, 0}, {813, 16}}, 8104, -1, {{813, 6}}},
+        {"Gruppe 1", {{671, 5}, {257, 3}, {0, 0}, {742, 3}}, 8103, 1, {}},
+        {"Gruppe 2", {{727, 0}, {672, 4}, {747, 3}}, 8103, 2, {}},
+        {"Gruppe 3", {{0, 0}, {671, 3}, {742, 4}, {748, 0}, {787, 3}, {810, 9}, {747, 4}}, 8103, 3, {}},
+        {"Gruppe 4", {{796, 3}, {747, 3}, {811, 9}}, 8103, 4, {}},
+        {"Fehler und Reparatur", {{736, 31}, {747, 9}}, 8103, 3, {{736, ende}}},
     };
-    plattform.HeuteWert = D(3, 2, 2024);
+    HeuteWert = D(3, 2, 2024);
+    KonfigurationVorbelegen(0, HeuteWert);
+    const std::string standard = Kodiert();
     for (const auto &fall : faelle) {
         SCOPED_TRACE(fall.Name);
-        plattform.Meldungen.clear();
-        plattform.Toene.clear();
-        neuzeichnen = 0;
-        std::string bytes = Fixtur("SPRILO.INI");
-        fall.Aendern(bytes);
+        const std::string bytes = Geaendert(Fixtur("SPRILO.INI"), fall.Aenderung);
         Ablegen(bytes);
-
         KonfigurationLesen(false);
-
-        if (fall.Code == 0) {
-            EXPECT_TRUE(plattform.Meldungen.empty());
-            EXPECT_TRUE(plattform.Toene.empty());
-        } else {
-            MeldungPruefen(fall.Code, 2, TKastenArt::Warnung);
-        }
+        MeldungPruefen(fall.Code);
         EXPECT_EQ(neuzeichnen, 1);
-        fall.Pruefen();
+        const std::string erwartet = MitDatenVerzeichnis(
+            Geaendert(fall.Stufe < 0 ? bytes : GruppenZurueckgesetzt(bytes, fall.Stufe, standard), fall.Reparatur),
+            tmp + "/heim");
+        EXPECT_EQ(Kodiert(), erwartet);
         // Only a reset writes the file at once; repairs wait for the end.
-        if (fall.Code == 8103) {
-            EXPECT_EQ(Datei(), Kodiert());
-        } else {
-            EXPECT_EQ(Datei(), bytes);
-        }
+        EXPECT_EQ(Datei(), fall.Code == 8103 ? erwartet : bytes);
     }
 }
 
-TEST_F(Konfiguration, gruppe3AusserhalbSetztNurGruppen3Bis5Zurueck)
+TEST_F(Konfiguration, vorbelegenSetztDieGruppenAbStufe)
 {
-    plattform.HeuteWert = D(3, 2, 2024);
-    std::string b = Fixtur("SPRILO.INI");
-    b[0] = 0;       // group 0: WarnTonAn
-    b[671] = 3;     // group 1: JahresAuswahl
-    b[742] = 4;     // group 2: Sortierung (TabellenAnsicht is 1)
-    b[748] = 0;     // group 3: DruckInFarbe
-    b[787] = 3;     // group 4: LP_Ansicht
-    b[810] = 9;     // group 5: Farben[0]
-    b[747] = 4;     // DruckVerbrauchsArt out of range
-    Ablegen(b);
+    // The fixture holds the defaults of 15 July 2000 behind its station list.
+    const std::string fixtur = Fixtur("SPRILO.INI");
+    KonfigurationVorbelegen(0, D(15, 7, 2000));
+    EXPECT_EQ(Kodiert(), Geaendert(fixtur, {{257, B({1, 16}) + "SHELL , Velmbach" + std::string(393, '\0')}}));
 
-    KonfigurationLesen(false);
-
-    MeldungPruefen(8103, 2, TKastenArt::Warnung);
-    EXPECT_FALSE(WarnTonAn);
-    EXPECT_EQ(AnzahlTankstellen, 4);
-    EXPECT_EQ(JahresAuswahl, 3);
-    EXPECT_EQ(AuswahlJahr, 2000);
-    EXPECT_EQ(Sortierung, 4);
-    EXPECT_EQ(ZeitraumBis, D(32, 7, 2000));
-    EXPECT_TRUE(DruckInFarbe);
-    EXPECT_EQ(DruckVerbrauchsArt, 2);
-    EXPECT_EQ(DruckTF_Jahr, 2024);
-    EXPECT_EQ(DruckTF_Von, D(1, 2, 2024));
-    EXPECT_EQ(LP_Ansicht, 1);
-    EXPECT_EQ(Farben[0], 2);
-    const std::string datei = Datei();
-    EXPECT_EQ(datei, Kodiert());
-    EXPECT_EQ(datei[747], 2);
-    EXPECT_EQ(datei[671], 3);
+    const TDatum heute = D(3, 2, 2024);
+    KonfigurationVorbelegen(0, heute);
+    const std::string standard = Kodiert();
+    const std::string markiert = MitDatenVerzeichnis(
+        Geaendert(fixtur, {{0, 0}, {671, 3}, {742, 4}, {747, 3}, {787, 3}, {811, 9}}), "/irgendwo");
+    for (int stufe = 0; stufe <= 5; ++stufe) {
+        SCOPED_TRACE(stufe);
+        KonfigurationDekodieren(Roh(markiert), false, heute);
+        AktuellesJahr = 1999;
+        KonfigurationVorbelegen(stufe, heute);
+        EXPECT_EQ(Kodiert(), GruppenZurueckgesetzt(markiert, stufe, standard));
+        EXPECT_EQ(AktuellesJahr, 2024);
+    }
 }
 
 TEST_F(Konfiguration, datenVerzeichnisWirdBeimPruefenErsetztWennEsFehlt)
 {
     fs::create_directories(tmp + "/anders");
-    struct TFall {
-        std::string InDatei;
-        bool DatenOrdnerDa;
-        std::string Erwartet;
-    };
-    const std::vector<TFall> faelle = {
-        {tmp + "/anders", false, tmp + "/anders"},
-        {tmp + "/anders/", true, tmp + "/anders"},
-        {"/", false, "/"},
-        {tmp + "/fehlt", true, tmp + "/heim/DATEN"},
-        {tmp + "/fehlt", false, tmp + "/heim"},
-        {"", false, tmp + "/heim"},
-    };
-    for (const auto &fall : faelle) {
-        SCOPED_TRACE(fall.InDatei + (fall.DatenOrdnerDa ? " mit DATEN" : " ohne DATEN"));
-        plattform.Meldungen.clear();
+    // in the file, DATEN there, expected
+    const std::tuple<std::string, bool, std::string> faelle[] = {
+        {tmp + "/anders", false, tmp + "/anders"}, {tmp + "/anders//", true, tmp + "/anders"},
+        {"/", false, "/"},                         {tmp + "/fehlt", true, tmp + "/heim/DATEN"},
+        {tmp + "/fehlt", false, tmp + "/heim"},    {"", false, tmp + "/heim"}};
+    for (const auto &[inDatei, datenDa, erwartet] : faelle) {
+        SCOPED_TRACE(inDatei + (datenDa ? " mit DATEN" : " ohne DATEN"));
         fs::remove(tmp + "/heim/DATEN");
-        if (fall.DatenOrdnerDa)
+        if (datenDa)
             fs::create_directories(tmp + "/heim/DATEN");
-        std::string b = Fixtur("SPRILO.INI");
-        TextSetzen(b, 1, 255, fall.InDatei);
-        Ablegen(b);
+        Ablegen(MitDatenVerzeichnis(Fixtur("SPRILO.INI"), inDatei));
         KonfigurationLesen(false);
-        EXPECT_TRUE(plattform.Meldungen.empty());
-        EXPECT_EQ(DatenVerzeichnis, fall.Erwartet);
+        MeldungPruefen(0);
+        EXPECT_EQ(DatenVerzeichnis, erwartet);
     }
 }
 
-// ---- not writable ------------------------------------------------------------------------------------
-
-TEST_F(Konfiguration, ohneSchreibbaresVerzeichnisStandardwerteUnd8101)
+TEST_F(Konfiguration, schreibenGibtNurDasErgebnisZurueck)
 {
-    Ablegen(Fixtur("SPRILO.INI"));
-    KonfigSchreibbar = false;
-    Tankstellen[5] = "alt";
-
-    KonfigurationLesen(false);
-
-    MeldungPruefen(8101, 1, TKastenArt::Warnung);
-    EXPECT_EQ(neuzeichnen, 1);
-    EXPECT_EQ(AnzahlTankstellen, 1);
-    EXPECT_EQ(Tankstellen[0], "SHELL , Velmbach");
-    EXPECT_EQ(Tankstellen[5], "");
-    EXPECT_EQ(Datei(), Fixtur("SPRILO.INI"));
-}
-
-TEST_F(Konfiguration, erzwungenesLesenOhneSchreibrechtSchreibtNichts)
-{
-    std::string b = Fixtur("SPRILO.INI");
-    b[747] = 9;
-    Ablegen(b);
-    KonfigSchreibbar = false;
-
-    KonfigurationLesen(true);
-
-    MeldungPruefen(8103, 2, TKastenArt::Warnung);
-    EXPECT_EQ(AnzahlTankstellen, 4);
-    EXPECT_EQ(DruckVerbrauchsArt, 2);
-    EXPECT_EQ(Datei(), b);
-}
-
-// ---- defaults ------------------------------------------------------------------------------------------
-
-TEST_F(Konfiguration, vorbelegenSetztDieGruppenAbStufe)
-{
-    const TDatum heute = D(3, 2, 2024);
-    for (int stufe = 0; stufe <= 5; ++stufe) {
-        SCOPED_TRACE(stufe);
-        std::string b = Fixtur("SPRILO.INI");
-        b[0] = 0;
-        b[671] = 3;
-        b[742] = 4;
-        b[747] = 3;
-        b[787] = 3;
-        b[810] = 9;
-        TextSetzen(b, 1, 255, "/irgendwo");
-        KonfigurationDekodieren(reinterpret_cast<const uint8_t *>(b.data()), false, heute);
-        AktuellesJahr = 1999;
-
-        KonfigurationVorbelegen(stufe, heute);
-
-        EXPECT_EQ(WarnTonAn, stufe == 0);
-        EXPECT_EQ(AnzahlTankstellen, stufe == 0 ? 1 : 4);
-        EXPECT_EQ(Tankstellen[1], stufe == 0 ? "" : "Jet");
-        EXPECT_EQ(JahresAuswahl, stufe <= 1 ? 1 : 3);
-        EXPECT_EQ(AuswahlBis, stufe <= 1 ? D(32, 2, 2024) : D(32, 7, 2000));
-        EXPECT_EQ(Sortierung, stufe <= 2 ? 1 : 4);
-        EXPECT_EQ(GewaehltesJahr, stufe <= 2 ? 2024 : 2000);
-        EXPECT_EQ(DruckVerbrauchsArt, stufe <= 3 ? 2 : 3);
-        EXPECT_EQ(DruckTS_VonJahr, stufe <= 3 ? 2024 : 2000);
-        EXPECT_EQ(LP_Ansicht, stufe <= 4 ? 1 : 3);
-        EXPECT_EQ(RW_Von, stufe <= 4 ? D(1, 2, 2024) : D(1, 7, 2000));
-        EXPECT_EQ(Farben[0], 2);
-        EXPECT_EQ(AktuellesJahr, 2024);
-        EXPECT_EQ(DatenVerzeichnis, "/irgendwo");
-    }
-}
-
-TEST_F(Konfiguration, vorbelegenSchreibtDieDatei)
-{
-    Ablegen("");
-    KonfigurationVorbelegen(0, D(3, 2, 2024));
-    const std::string datei = Datei();
-    ASSERT_EQ(datei.size(), 3084u);
-    EXPECT_EQ(datei, Kodiert());
-    EXPECT_EQ(datei.substr(718, 4), std::string("\x01\x02\xE8\x07", 4));
-    EXPECT_TRUE(plattform.Meldungen.empty());
-}
-
-// ---- writing -----------------------------------------------------------------------------------------------
-
-TEST_F(Konfiguration, schreibenNurWennSchreibbarUndStillBeiFehlern)
-{
-    fs::create_directories(tmp + "/konfig");
-    KonfigVerzeichnis = tmp + "/konfig/";
-    KonfigSchreibbar = false;
-    EXPECT_FALSE(KonfigurationSchreiben());
-    EXPECT_FALSE(fs::exists(tmp + "/konfig/SPRILO.INI"));
-
-    KonfigVerzeichnis = tmp + "/fehlt/";
-    KonfigSchreibbar = true;
-    EXPECT_FALSE(KonfigurationSchreiben());
-    EXPECT_TRUE(plattform.Meldungen.empty());
-    EXPECT_TRUE(plattform.Toene.empty());
-
-    KonfigVerzeichnis = tmp + "/konfig/";
-    EXPECT_TRUE(KonfigurationSchreiben());
-    EXPECT_EQ(Datei(), Kodiert());
-}
-
-TEST_F(Konfiguration, schreibfehlerWerdenErkannt)
-{
-    struct TFall {
-        const char *Name;
-        std::function<void(TFakeDateisystem &)> Stoeren;
-        bool Ergebnis;
-    };
-    const std::vector<TFall> faelle = {
-        {"ohne Fehler", [](TFakeDateisystem &) {}, true},
-        {"Anlegen scheitert", [](TFakeDateisystem &f) { f.ErzeugenScheitert = true; }, false},
-        {"Schreiben scheitert", [](TFakeDateisystem &f) { f.SchreibenScheitertNach = 100; }, false},
-        {"Schliessen scheitert", [](TFakeDateisystem &f) { f.SchliessenScheitert = true; }, false},
-    };
-    for (const auto &fall : faelle) {
-        SCOPED_TRACE(fall.Name);
+    const std::tuple<const char *, bool, std::function<void(TFakeDateisystem &)>, bool> faelle[] = {
+        {"nicht schreibbar", false, [](TFakeDateisystem &) {}, false},
+        {"ohne Fehler", true, [](TFakeDateisystem &) {}, true},
+        {"Anlegen scheitert", true, [](TFakeDateisystem &f) { f.ErzeugenScheitert = true; }, false},
+        {"Schreiben scheitert", true, [](TFakeDateisystem &f) { f.SchreibenScheitertNach = 100; }, false},
+        {"Schliessen scheitert", true, [](TFakeDateisystem &f) { f.SchliessenScheitert = true; }, false}};
+    for (const auto &[name, schreibbar, stoeren, ergebnis] : faelle) {
+        SCOPED_TRACE(name);
         TFakeDateisystem dateien;
-        fall.Stoeren(dateien);
+        stoeren(dateien);
         KonfigVerzeichnis = "/konfig/";
-        KonfigSchreibbar = true;
-        EXPECT_EQ(KonfigurationSchreiben(), fall.Ergebnis);
-        if (fall.Ergebnis) {
-            EXPECT_EQ(dateien.Dateien["/konfig/SPRILO.INI"], Kodiert());
+        KonfigSchreibbar = schreibbar;
+        EXPECT_EQ(KonfigurationSchreiben(), ergebnis);
+        const auto datei = dateien.Dateien.find("/konfig/SPRILO.INI");
+        EXPECT_EQ(datei != dateien.Dateien.end(), schreibbar && !dateien.ErzeugenScheitert);
+        if (ergebnis) {
+            EXPECT_EQ(datei->second, Kodiert());
         }
-        EXPECT_TRUE(plattform.Meldungen.empty());
     }
+    MeldungPruefen(0);
 }
 
 TEST_F(Konfiguration, langerPfadWirdNichtGekuerzt)
 {
     TFakeDateisystem dateien;
-    const std::string verzeichnis = "/" + Zeichen(200, 'v') + "/";
-    dateien.Dateien[verzeichnis + "SPRILO.INI"] = Fixtur("SPRILO.INI");
-    dateien.Dateien[(verzeichnis + "SPRILO.INI").substr(0, 128)] = "";
-    KonfigVerzeichnis = verzeichnis;
+    const std::string datei = "/" + std::string(200, 'v') + "/SPRILO.INI";
+    dateien.Dateien[datei] = Fixtur("SPRILO.INI");
+    dateien.Dateien[datei.substr(0, 128)] = "";
+    KonfigVerzeichnis = datei.substr(0, datei.size() - 10);
     KonfigSchreibbar = true;
-
     KonfigurationLesen(false);
-    EXPECT_TRUE(plattform.Meldungen.empty());
+    MeldungPruefen(0);
     EXPECT_EQ(AnzahlTankstellen, 4);
-
     AnzahlTankstellen = 2;
     EXPECT_TRUE(KonfigurationSchreiben());
-    EXPECT_EQ(dateien.Dateien[verzeichnis + "SPRILO.INI"][257], 2);
-    EXPECT_EQ(dateien.Dateien[(verzeichnis + "SPRILO.INI").substr(0, 128)], "");
+    EXPECT_EQ(dateien.Dateien[datei][257], 2);
+    EXPECT_EQ(dateien.Dateien[datei.substr(0, 128)], "");
 }
-
-// ---- the search ------------------------------------------------------------------------------------------------
 
 TEST_F(Konfiguration, ersterBeschreibbarerOrtGewinnt)
 {
-    struct TFall {
-        const char *Name;
-        std::function<void(const std::string &tmp)> Vorbereiten;
-        std::string Erwartet;           // relative to tmp; "" = none
-        std::string DatenVerzeichnis;   // relative to tmp
-    };
-    // A folder below a plain file can be neither made nor written, not even
-    // by root.
-    const auto sperren = [](const std::string &t) {
-        DateiSchreiben(t + "/datei", "x");
-        KonfigOrte.KonfigOrdner = t + "/datei/sprilo";
-    };
-    const std::vector<TFall> faelle = {
-        {"DATEN", [](const std::string &t) { fs::create_directories(t + "/heim/DATEN"); }, "/heim/DATEN/",
-         "/heim/DATEN"},
-        {"Konfigurationsordner wird angelegt", [](const std::string &) {}, "/heim/.config/sprilo/", "/heim"},
-        {"Programmordner",
-         [&](const std::string &t) {
-             sperren(t);
-             fs::create_directories(t + "/programm");
-         },
-         "/programm/", "/heim"},
-        {"zweites Laufwerk",
-         [&](const std::string &t) {
-             sperren(t);
-             fs::create_directories(t + "/lw2");
-             fs::create_directories(t + "/heim/DATEN/sub");
-             KonfigOrte.DatenOrdner = t + "/heim/DATEN/sub/fehlt";
-             KonfigOrte.Laufwerke = {t + "/lw1", t + "/lw2", t + "/heim"};
-         },
-         "/lw2/", "/heim"},
-        {"nichts beschreibbar",
-         [&](const std::string &t) {
-             sperren(t);
-             KonfigOrte.Laufwerke = {t + "/lw1"};
-         },
-         "", "/heim"},
-    };
+    // A directory in the way of the test file makes a place unwritable, even for root.
+    const std::string sperre = std::string("/") + TestDateiname, konfig = "/heim/.config/sprilo";
+    // name, directories to make, drives, KonfigVerzeichnis ("" none), DatenVerzeichnis; all below tmp
+    using TListe = std::vector<std::string>;
+    const std::tuple<const char *, TListe, TListe, std::string, std::string> faelle[] = {
+        {"DATEN", {"/heim/DATEN"}, {}, "/heim/DATEN/", "/heim/DATEN"},
+        {"Konfigurationsordner wird angelegt", {}, {}, konfig + "/", "/heim"},
+        {"DATEN nicht beschreibbar", {"/heim/DATEN" + sperre}, {}, konfig + "/", "/heim/DATEN"},
+        {"Programmordner", {konfig + sperre, "/programm"}, {}, "/programm/", "/heim"},
+        {"zweites Laufwerk", {konfig + sperre, "/lw2"}, {"/lw1", "/lw2", "/heim"}, "/lw2/", "/heim"},
+        {"nichts beschreibbar", {konfig + sperre}, {"/lw1"}, "", "/heim"}};
     const TKonfigOrte orte = KonfigOrte;
-    for (const auto &fall : faelle) {
-        SCOPED_TRACE(fall.Name);
-        fs::remove_all(tmp + "/heim/DATEN");
-        fs::remove_all(tmp + "/heim/.config");
-        fs::remove_all(tmp + "/programm");
+    for (const auto &[name, ordner, laufwerke, erwartet, daten] : faelle) {
+        SCOPED_TRACE(name);
+        for (const char *o : {"/heim/DATEN", "/heim/.config", "/programm", "/lw2"})
+            fs::remove_all(tmp + o);
+        for (const auto &o : ordner)
+            fs::create_directories(tmp + o);
         KonfigOrte = orte;
+        for (const auto &l : laufwerke)
+            KonfigOrte.Laufwerke.push_back(tmp + l);
         zeilen.clear();
         neuzeichnen = 0;
-        fall.Vorbereiten(tmp);
         KonfigVerzeichnis = "alt/";
-        KonfigSchreibbar = fall.Erwartet.empty();     // the opposite of what must come out
-
+        KonfigSchreibbar = erwartet.empty();     // the opposite of what must come out
         KonfigurationSuchen();
-
         EXPECT_EQ(zeilen, std::vector<std::string>{"Suchern der Konfiguration ..."});
         EXPECT_EQ(neuzeichnen, 1);
-        EXPECT_EQ(KonfigVerzeichnis, fall.Erwartet.empty() ? "" : tmp + fall.Erwartet);
-        EXPECT_EQ(KonfigSchreibbar, !fall.Erwartet.empty());
-        EXPECT_EQ(DatenVerzeichnis, tmp + fall.DatenVerzeichnis);
-        if (!fall.Erwartet.empty()) {
-            EXPECT_FALSE(fs::exists(tmp + fall.Erwartet + "$$$$$$$$.$$$"));
-        }
+        EXPECT_EQ(KonfigVerzeichnis, erwartet.empty() ? "" : tmp + erwartet);
+        EXPECT_EQ(KonfigSchreibbar, !erwartet.empty());
+        EXPECT_EQ(DatenVerzeichnis, tmp + daten);
+        EXPECT_FALSE(!erwartet.empty() && fs::exists(tmp + erwartet + TestDateiname));
         // The configuration folder is made only when the search gets to it.
-        EXPECT_EQ(fs::is_directory(tmp + "/heim/.config/sprilo"), fall.Erwartet == "/heim/.config/sprilo/");
+        EXPECT_EQ(fs::exists(tmp + konfig), erwartet != "/heim/DATEN/");
     }
-}
 
-TEST_F(Konfiguration, schreibgeschuetzterOrtWirdUebergangen)
-{
-    if (IstRoot())
-        GTEST_SKIP() << "root may write anywhere";
-    fs::create_directories(tmp + "/heim/DATEN");
-    ::chmod((tmp + "/heim/DATEN").c_str(), 0555);
-
-    KonfigurationSuchen();
-
-    EXPECT_EQ(KonfigVerzeichnis, tmp + "/heim/.config/sprilo/");
-    EXPECT_TRUE(KonfigSchreibbar);
-    EXPECT_EQ(DatenVerzeichnis, tmp + "/heim/DATEN");   // still the place for data files
-}
-
-TEST_F(Konfiguration, ohneKandidatenKeinVerzeichnis)
-{
     KonfigOrte = TKonfigOrte{};
     KonfigOrte.Heimverzeichnis = tmp + "/heim/";
     KonfigurationSuchen();
     EXPECT_EQ(KonfigVerzeichnis, "");
-    EXPECT_FALSE(KonfigSchreibbar);
     EXPECT_EQ(DatenVerzeichnis, tmp + "/heim");
-}
-
-TEST(KonfigurationPfade, inVerzeichnisOhneDoppeltenSchraegstrich)
-{
-    EXPECT_EQ(InVerzeichnis("/", "$$$$$$$$.$$$"), "/$$$$$$$$.$$$");
-    EXPECT_EQ(InVerzeichnis("/media/usb", "SPRILO.INI"), "/media/usb/SPRILO.INI");
-    EXPECT_EQ(InVerzeichnis("/media/usb/", "SPRILO.INI"), "/media/usb/SPRILO.INI");
 }
 
 TEST_F(Konfiguration, verzeichnisZustandFuerDenDialog)
 {
-    fs::create_directories(tmp + "/leer");
-    fs::create_directories(tmp + "/mitDatei");
-    DateiSchreiben(tmp + "/mitDatei/SPRILO.INI", Fixtur("SPRILO.INI"));
-    fs::create_directories(tmp + "/mitOrdner/SPRILO.INI");
-    EXPECT_EQ(KonfigVerzeichnisZustand(tmp + "/fehlt"), 0);
-    EXPECT_EQ(KonfigVerzeichnisZustand(""), 0);
-    EXPECT_EQ(KonfigVerzeichnisZustand(tmp + "/leer"), 1);
-    EXPECT_EQ(KonfigVerzeichnisZustand(tmp + "/leer/"), 1);
-    EXPECT_EQ(KonfigVerzeichnisZustand(tmp + "/mitDatei"), 3);
-    EXPECT_EQ(KonfigVerzeichnisZustand(tmp + "/mitOrdner"), 1);
-    EXPECT_FALSE(fs::exists(tmp + "/leer/$$$$$$$$.$$$"));
-    if (IstRoot())
-        return;     // the read-only states need an ordinary user
-    ::chmod((tmp + "/mitDatei").c_str(), 0555);
-    ::chmod((tmp + "/leer").c_str(), 0555);
-    EXPECT_EQ(KonfigVerzeichnisZustand(tmp + "/mitDatei"), 2);
-    EXPECT_EQ(KonfigVerzeichnisZustand(tmp + "/leer"), 0);
-}
+    EXPECT_EQ(InVerzeichnis("/", TestDateiname), "/$$$$$$$$.$$$");
+    EXPECT_EQ(InVerzeichnis("/media/usb/", KonfigDateiname), "/media/usb/SPRILO.INI");
 
-// ---- mounted volumes ---------------------------------------------------------------------------------------------
+    for (const char *o : {"/leer", "/mitOrdner/SPRILO.INI", "/mitDatei", "/gesperrt/$$$$$$$$.$$$",
+                          "/gesperrtMitDatei/$$$$$$$$.$$$"})
+        fs::create_directories(tmp + o);
+    DateiSchreiben(tmp + "/mitDatei/SPRILO.INI", "x");
+    DateiSchreiben(tmp + "/gesperrtMitDatei/SPRILO.INI", "x");
+    const std::pair<std::string, int> faelle[] = {
+        {"", 0}, {"/fehlt", 0}, {"/gesperrt", 0}, {"/leer", 1}, {"/leer/", 1}, {"/mitOrdner", 1},
+        {"/gesperrtMitDatei", 2}, {"/mitDatei", 3}};
+    for (const auto &[ordner, zustand] : faelle)
+        EXPECT_EQ(KonfigVerzeichnisZustand(ordner.empty() ? "" : tmp + ordner), zustand) << ordner;
+    EXPECT_FALSE(fs::exists(tmp + "/leer/" + TestDateiname));
+}
 
 TEST(KonfigurationLaufwerke, mountsOhnePseudoDateisystemeWurzelZuerst)
 {
     const std::string mounts =
-        "sysfs /sys sysfs rw,nosuid,nodev,noexec,relatime 0 0\n"
-        "proc /proc proc rw,nosuid,nodev,noexec,relatime 0 0\n"
-        "udev /dev devtmpfs rw,nosuid,relatime,size=8000000k 0 0\n"
-        "devpts /dev/pts devpts rw,nosuid,noexec,relatime 0 0\n"
-        "tmpfs /run tmpfs rw,nosuid,nodev,noexec,relatime 0 0\n"
-        "/dev/nvme0n1p2 / ext4 rw,relatime 0 0\n"
-        "securityfs /sys/kernel/security securityfs rw 0 0\n"
-        "cgroup2 /sys/fs/cgroup cgroup2 rw 0 0\n"
-        "/dev/loop3 /snap/core22/1033 squashfs ro,nodev,relatime 0 0\n"
-        "/dev/nvme0n1p1 /boot/efi vfat rw,relatime 0 0\n"
-        "/dev/sdc1 /home ext4 rw,relatime 0 0\n"
-        "/dev/sdb1 /media/anna/USB\\040Stick vfat rw,nosuid,nodev 0 0\n"
-        "server:/export /mnt/nfs nfs4 rw,relatime 0 0\n"
-        "tmpfs /tmp tmpfs rw 0 0\n"
-        "/dev/sdc1 /home ext4 rw,relatime 0 0\n"
-        "overlay /var/lib/docker/overlay2/abc/merged overlay rw 0 0\n"
-        "/dev/sdd1 /run/media/anna/STICK vfat rw 0 0\n"
-        "portal /run/user/1000/doc fuse.portal rw 0 0\n"
-        "/dev/sde1 /daten/back\\134slash ext4 rw 0 0\n"
-        "binfmt_misc /proc/sys/fs/binfmt_misc binfmt_misc rw 0 0\n"
-        "\n";
-    EXPECT_EQ(LaufwerkeAusMounts(mounts), (std::vector<std::string>{"/", "/boot/efi", "/daten/back\\slash", "/home",
-                                                                       "/media/anna/USB Stick", "/mnt/nfs",
-                                                                       "/run/media/anna/STICK"}));
-}
-
-TEST(KonfigurationLaufwerke, wurzelAuchAusOverlayUndImmer)
-{
+        "sysfs /sys sysfs rw,nosuid,nodev,noexec,relatime 0 0\n" "tmpfs /tmp tmpfs rw 0 0\n"
+        "/dev/nvme0n1p2 / ext4 rw,relatime 0 0\n" "/dev/loop3 /snap/core22/1033 squashfs ro,nodev,relatime 0 0\n"
+        "/dev/nvme0n1p1 /boot/efi vfat rw,relatime 0 0\n" "/dev/sdc1 /home ext4 rw,relatime 0 0\n"
+        "/dev/sdb1 /media/anna/USB\\040Stick vfat rw,nosuid,nodev 0 0\n" "server:/export /mnt/nfs nfs4 rw 0 0\n"
+        "/dev/sdc1 /home ext4 rw,relatime 0 0\n" "overlay /var/lib/docker/overlay2/abc/merged overlay rw 0 0\n"
+        "/dev/sdd1 /run/media/anna/STICK vfat rw 0 0\n" "portal /run/user/1000/doc fuse.portal rw 0 0\n"
+        "/dev/sde1 /daten/back\\134slash ext4 rw 0 0\n" "\n";
+    EXPECT_EQ(LaufwerkeAusMounts(mounts),
+              (std::vector<std::string>{"/", "/boot/efi", "/daten/back\\slash", "/home", "/media/anna/USB Stick",
+                                        "/mnt/nfs", "/run/media/anna/STICK"}));
     EXPECT_EQ(LaufwerkeAusMounts("overlay / overlay rw,relatime 0 0\n/dev/vdb /data xfs rw 0 0\n"),
               (std::vector<std::string>{"/", "/data"}));
     EXPECT_EQ(LaufwerkeAusMounts(""), std::vector<std::string>{"/"});
+    const auto hier = EingehaengteLaufwerke();
+    ASSERT_FALSE(hier.empty());
+    EXPECT_EQ(hier.front(), "/");
+    EXPECT_TRUE(std::is_sorted(hier.begin() + 1, hier.end()));
 }
-
-TEST(KonfigurationLaufwerke, dieseMaschineHatDieWurzelZuerst)
-{
-    const auto laufwerke = EingehaengteLaufwerke();
-    ASSERT_FALSE(laufwerke.empty());
-    EXPECT_EQ(laufwerke.front(), "/");
-    EXPECT_TRUE(std::is_sorted(laufwerke.begin() + 1, laufwerke.end()));
-}
-
-// ---- the station list alone ---------------------------------------------------------------------------------------
 
 TEST_F(Konfiguration, tankstellenlisteAusBeidenFormaten)
 {
     EXPECT_TRUE(TankstellenlisteLesen(FixturPfad("konfig", "SPRILO.INI")));
     EXPECT_EQ(AnzahlTankstellen, 4);
-    EXPECT_EQ(Tankstellen[3], "Esso Südring");
+    EXPECT_EQ(std::vector<std::string>(Tankstellen, Tankstellen + 5),
+              (std::vector<std::string>{"Aral Hauptstraße", "Jet", "SHELL , Velmbach", "Esso Südring", ""}));
     EXPECT_TRUE(TankstellenlisteLesen(FixturPfad("konfig", "SPRILO_ALT.INI")));
     EXPECT_EQ(AnzahlTankstellen, 2);
     EXPECT_EQ(Tankstellen[3], "");
 
-    fs::create_directories(tmp + "/konfig");
-    std::string b = Fixtur("SPRILO.INI");
-    b[257] = 11;
-    DateiSchreiben(tmp + "/konfig/elf.INI", b);
-    DateiSchreiben(tmp + "/konfig/kurz.INI", b.substr(0, 783));
+    const std::string elf = Geaendert(Fixtur("SPRILO.INI"), {{257, 11}});
+    DateiSchreiben(tmp + "/elf.INI", elf);
+    DateiSchreiben(tmp + "/kurz.INI", elf.substr(0, 783));
     for (const std::string name : {"elf.INI", "kurz.INI", "fehlt.INI"}) {
-        SCOPED_TRACE(name);
         Tankstellen[4] = "Rest";
-        EXPECT_FALSE(TankstellenlisteLesen(tmp + "/konfig/" + name));
+        EXPECT_FALSE(TankstellenlisteLesen(tmp + "/" + name)) << name;
         EXPECT_EQ(AnzahlTankstellen, 1);
-        EXPECT_EQ(Tankstellen[0], "SHELL , Velmbach");
-        EXPECT_EQ(Tankstellen[4], "");
+        EXPECT_EQ(std::vector<std::string>(Tankstellen, Tankstellen + 5),
+                  (std::vector<std::string>{"SHELL , Velmbach", "", "", "", ""})) << name;
     }
-    EXPECT_TRUE(plattform.Meldungen.empty());
+    MeldungPruefen(0);
 }
 
 } // namespace
