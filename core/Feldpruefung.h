@@ -1,0 +1,43 @@
+// The rules for every value typed for a fill-up and for the two numeric
+// vehicle settings, with the error numbers 1..24 and their texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// ---- entry state of the entry panel ------------------------------------------
+// Reset when a new entry begins; a fill-up is taken over only when all six
+// flags are set.
+extern bool KMStandOk;
+extern bool DatumOk;
+extern bool TankstelleBesucht;
+extern bool BetragOk;
+extern bool LiterOk;
+extern bool VollBeiOk;
+extern long double EingabeLiter;     // litres at their last successful check
+extern long double EingabeVollBei;   // full-at value as read by its last check
+// Text of the currency choice that is on screen (entry or change panel);
+// message 11 names it.
+extern std::string WaehrungsText;
+
+void EingabeZustandZuruecksetzen();
+
+// The text of an error number; empty for 0 and numbers outside 1..24.
+std::string FehlerText(int fehlerNr);
+
+// Field texts are cut to this many characters before they are read.
+constexpr std::size_t MaxFeldtext = 255;
+
+// Each check returns 0 or the error number; within a field later hits
+// overwrite earlier ones in the order the rules are given. An empty text is
+// the caller's business (it is never an error).
+uint8_t KMStandPruefen(const std::string &text, int32_t ausser);                 // 1..4
+uint8_t DatumFeldPruefen(const std::string &text);                               // 5..8
+uint8_t BetragPruefen(const std::string &text);                                  // 9..11
+uint8_t LiterPruefen(const std::string &text, long double &wert);                // 12, 14, 16
+// Reads the full-at value into wert; 18 when literOk and wert > liter.
+uint8_t VollBeiPruefen(const std::string &text, long double &wert, bool literOk,
+                       long double liter);                                      // 13, 15, 17, 18
+uint8_t FestverbrauchPruefen(const std::string &text, long double &wert);        // 12, 14, 16, 24
+uint8_t TankinhaltPruefen(const std::string &text, bool mindestensEinLiter,
+                          long double &wert);                                   // 19..23
