@@ -7,6 +7,7 @@
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
 #include "Sprilo_V.h"
+#include "Sprilo_Z.h"
 #include "Zusatz1.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ int SpriloAusfuehren()
     TForm1 form1;
     QObject::connect(&instanz, &TEinzelinstanz::Aktivieren, &form1, &TForm1::Aktivieren);
     form1.FormCreate();
+    ZusatzForm = new TZusatzForm(&form1);
     Form5 = new TForm5(&form1);
 
     StartAnzeige = {};

@@ -3,6 +3,8 @@
 #include "Format.h"
 #include "Hilfe.h"
 #include "Konfiguration.h"
+#include "PanelEingabe.h"
+#include "PanelTankList.h"
 #include "Sprilo_Dek.h"
 #include "Sprilo_V.h"
 #include "Symbole.h"
@@ -399,39 +401,47 @@ void TForm1::ArbeitsbereichAufbauen()
     raster->addWidget(Arbeitsflaeche, 0, 1, 2, 1);
     raster->setColumnStretch(1, 1);
 
+    PanelEingabe = new TPanelEingabe(this, Arbeitsflaeche);
+    PanelEingabe->setObjectName(u"PanelEingabe"_s);
+    PanelTankList = new TPanelTankList(this, Arbeitsflaeche);
+    PanelTankList->setObjectName(u"PanelTankList"_s);
     struct TPanel {
-        QWidget *TForm1::*Ziel;
+        QWidget *Panel;
         const char *Name;
         int Kontext;
     };
     const TPanel panels[] = {
-        {&TForm1::PanelEingabe, "PanelEingabe", 170},
-        {&TForm1::PanelTankList, "PanelTankList", 250},
-        {&TForm1::PanelTankAnsicht, "PanelTankAnsicht", 180},
-        {&TForm1::PanelVerbrauch, "PanelVerbrauch", 190},
-        {&TForm1::PanelLPreis, "PanelLPreis", 200},
-        {&TForm1::PanelReichweite, "PanelReichweite", 210},
+        {PanelEingabe, "PanelEingabe", 170},
+        {PanelTankList, "PanelTankList", 250},
+        {new QFrame(Arbeitsflaeche), "PanelTankAnsicht", 180},
+        {new QFrame(Arbeitsflaeche), "PanelVerbrauch", 190},
+        {new QFrame(Arbeitsflaeche), "PanelLPreis", 200},
+        {new QFrame(Arbeitsflaeche), "PanelReichweite", 210},
     };
     for (const TPanel &p : panels) {
-        auto *panel = new QFrame(Arbeitsflaeche);
-        panel->setObjectName(QString::fromLatin1(p.Name));
-        panel->setFrameShape(QFrame::StyledPanel);
-        HilfeKontextSetzen(panel, p.Kontext);
-        flaeche->addWidget(panel, 0, 0);
-        panel->hide();
-        this->*(p.Ziel) = panel;
+        p.Panel->setObjectName(QString::fromLatin1(p.Name));
+        if (auto *rahmen = qobject_cast<QFrame *>(p.Panel))
+            rahmen->setFrameShape(QFrame::StyledPanel);
+        HilfeKontextSetzen(p.Panel, p.Kontext);
+        flaeche->addWidget(p.Panel, 0, 0);
+        p.Panel->hide();
     }
-    // The entry panel's cancel button is there from the start: its width
-    // tells how much the platform enlarged the windows.
-    auto *eingabeZeilen = new QVBoxLayout(PanelEingabe);
-    PE_Button2 = new QPushButton(u"Eingabe &abbrechen"_s, PanelEingabe);
-    PE_Button2->setObjectName(u"PE_Button2"_s);
-    PE_Button2->setToolTip(u"Beendet die Dateneingabe"_s);
-    const double schrift = std::max(1.0, QFontMetricsF(PE_Button2->font()).height() / DesignZeilenhoehe);
-    PE_Button2->setFixedWidth(std::max(static_cast<int>(std::lround(DesignKnopfBreite * schrift)),
-                                       PE_Button2->sizeHint().width()));
-    eingabeZeilen->addStretch(1);
-    eingabeZeilen->addWidget(PE_Button2, 0, Qt::AlignRight);
+    // Hidden panels do not count in the layout; the work area must still
+    // be large enough for the largest of them.
+    Arbeitsflaeche->setMinimumSize(
+        std::max({Arbeitsflaeche->minimumWidth(), PanelEingabe->minimumSizeHint().width(),
+                  PanelTankList->minimumSizeHint().width()}),
+        std::max(PanelEingabe->minimumSizeHint().height(), PanelTankList->minimumSizeHint().height()));
+    PanelTankAnsicht = panels[2].Panel;
+    PanelVerbrauch = panels[3].Panel;
+    PanelLPreis = panels[4].Panel;
+    PanelReichweite = panels[5].Panel;
+    // The width of the entry panel's cancel button tells how much the
+    // platform enlarged the windows: it grows with the font.
+    QPushButton *abbrechen = PanelEingabe->PE_Button2;
+    const double schrift = std::max(1.0, QFontMetricsF(abbrechen->font()).height() / DesignZeilenhoehe);
+    abbrechen->setFixedWidth(std::max(static_cast<int>(std::lround(DesignKnopfBreite * schrift)),
+                                      abbrechen->sizeHint().width()));
 
     WarteLabel1 = new QLabel(u"Die Daten werden sortiert.  Bitte warten ..."_s, Arbeitsflaeche);
     WarteLabel1->setObjectName(u"WarteLabel1"_s);
@@ -466,7 +476,7 @@ void TForm1::ArbeitsbereichAufbauen()
 
 void TForm1::FensterGroesseAnpassen()
 {
-    Fensterfaktor = static_cast<long double>(PE_Button2->width()) / DesignKnopfBreite;
+    Fensterfaktor = static_cast<long double>(PanelEingabe->PE_Button2->width()) / DesignKnopfBreite;
     if (Fensterfaktor < 1)
         Fensterfaktor = 1;
     const QSize inhalt = sizeHint();
@@ -559,7 +569,8 @@ void TForm1::StatusAnzeigen()
 void TForm1::PanelsSchliessen()
 {
     FehlerBox1->hide();
-    for (QWidget *p : {PanelEingabe, PanelTankList, PanelTankAnsicht, PanelVerbrauch, PanelLPreis, PanelReichweite})
+    for (QWidget *p : std::initializer_list<QWidget *>{PanelEingabe, PanelTankList, PanelTankAnsicht, PanelVerbrauch,
+                                                      PanelLPreis, PanelReichweite})
         p->hide();
     for (QAction *a : {MP_5_1b_3, MP_5_1b_4, MP_5_1b_5, MP_5_1b_6, MP_5_1b_7, MP_5_1b_8})
         a->setVisible(false);
@@ -701,10 +712,8 @@ void TForm1::MP_2_8Click()
     StatusAnzeigen();
 }
 
-// ---- commands of later windows and panels ------------------------------------
+// ---- commands of later windows ----------------------------------------------------
 
-void TForm1::DatenNeuClick() {}
-void TForm1::ErweitereDaten() {}
 void TForm1::LadenClick() {}
 void TForm1::SpeichernClick(QObject *) {}
 void TForm1::MP_3_2Click() {}
@@ -713,20 +722,3 @@ void TForm1::MP_4_1Click() {}
 void TForm1::MP_4_2Click() {}
 void TForm1::MP_4_3Click() {}
 void TForm1::MP_4_4Click() {}
-void TForm1::DruckAufbau() {}
-void TForm1::DruckEinricht() {}
-void TForm1::MP_2_1Click() {}
-void TForm1::MP_2_2Click() {}
-void TForm1::MP_2_3Click() {}
-void TForm1::MP_2_6Click() {}
-
-// The switches change nothing yet; their marks keep showing the settings.
-void TForm1::WarnTon_OnOff()
-{
-    SchalterAbgleichen();
-}
-
-void TForm1::V_Fest_OnOff()
-{
-    SchalterAbgleichen();
-}

@@ -13,6 +13,8 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
+class TPanelEingabe;
+class TPanelTankList;
 
 // A label that shortens its text with "..." in the middle when it does not
 // fit; text() keeps the whole text.
@@ -62,9 +64,35 @@ public:
     // A second start asked this one to come to the front.
     void Aktivieren();
 
-    // Commands of the panels and windows still to come: wired, no effect yet.
+    // Entry of fill-ups (PanelEingabe.cpp).
     void DatenNeuClick();
     void ErweitereDaten();
+    void EnterFeld(QObject *sender);
+    void SetEingFoc(QObject *sender);
+    void FeldPruefen(uint8_t feldNr, uint8_t &fehlerNr);
+    void Voll_JN(QObject *sender);
+    void PE_CB2Change(int index);
+    void DatenDazuClick(QObject *sender);
+    void ExitDatEinClick();
+    void FuellungEinfuegen();
+
+    // The petrol-station list (PanelTankList.cpp).
+    void MP_2_6Click();
+    void PT_SortClick(QObject *sender);
+    void PT_TankLoesch();
+    void PT_Einfuegen();
+    void PT_Ende(QObject *sender);
+
+    // Vehicle settings, switches and printer (Einstellungen.cpp).
+    void MP_2_1Click();
+    void MP_2_2Click();
+    void MP_2_3Click();
+    void V_Fest_OnOff();
+    void WarnTon_OnOff();
+    void DruckEinricht();
+    void DruckAufbau();
+
+    // Commands of the windows still to come: wired, no effect yet.
     void LadenClick();
     void SpeichernClick(QObject *sender);
     void MP_3_2Click();
@@ -73,14 +101,6 @@ public:
     void MP_4_2Click();
     void MP_4_3Click();
     void MP_4_4Click();
-    void DruckAufbau();
-    void DruckEinricht();
-    void WarnTon_OnOff();
-    void V_Fest_OnOff();
-    void MP_2_1Click();
-    void MP_2_2Click();
-    void MP_2_3Click();
-    void MP_2_6Click();
 
     // ---- controls ---------------------------------------------------------
     QWidget *Panel1 = nullptr;   // tool bar
@@ -165,13 +185,17 @@ public:
     QProgressBar *LB_Proz1 = nullptr;
 
     QWidget *Arbeitsflaeche = nullptr;
-    QWidget *PanelEingabe = nullptr;
-    QWidget *PanelTankList = nullptr;
+    TPanelEingabe *PanelEingabe = nullptr;
+    TPanelTankList *PanelTankList = nullptr;
     QWidget *PanelTankAnsicht = nullptr;
     QWidget *PanelVerbrauch = nullptr;
     QWidget *PanelLPreis = nullptr;
     QWidget *PanelReichweite = nullptr;
-    QPushButton *PE_Button2 = nullptr;
+
+    // Focus bookkeeping of the entry panel.
+    uint8_t AktuellesFeld = 0;
+    uint8_t VorigesFeld = 0;
+    bool PruefungLaeuft = false;
 
 protected:
     void closeEvent(QCloseEvent *ereignis) override;
