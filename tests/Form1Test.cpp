@@ -477,8 +477,6 @@ private slots:
             QVERIFY2(l->width() >= noetig, qPrintable(l->objectName() + u": "_s + QString::number(l->width())
                                                       + u" < "_s + QString::number(noetig)));
         }
-        const QRect box = m_form->InfoBox1->geometry();
-        QVERIFY(m_form->centralWidget()->rect().contains(box.translated(0, 0).adjusted(0, 0, 0, 0).topLeft()));
     }
 
     void infoNenntDasKonfigurationsverzeichnisNurWennBekannt()
