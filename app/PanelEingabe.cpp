@@ -361,6 +361,9 @@ void TForm1::ErweitereDaten()
 
     p.show();
     MP_5_1b_3->setVisible(true);
+    // Tab enters a radio group at the button that last had the focus; "Ja"
+    // is the choice now, so it must be that button.
+    p.PE_RB1->setFocus(Qt::OtherFocusReason);
     AktuellesFeld = 0;
     PruefungLaeuft = false;
     p.PE_Edit1->setFocus(Qt::OtherFocusReason);

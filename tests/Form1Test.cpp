@@ -2,6 +2,7 @@
 // closing and the window factor, driven on the offscreen platform with the
 // global state set directly.
 #include "Konfiguration.h"
+#include "Oberflaeche.h"
 #include "QtPlattform.h"
 #include "PanelEingabe.h"
 #include "PanelTankList.h"
@@ -24,26 +25,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-class TTestPlattform : public TQtPlattform {
-public:
-    std::vector<int> Toene;
-    void Ton(int art) override { Toene.push_back(art); }
-    void HilfeZeigen(int) override {}
-};
-
-TTankFuellung Fuellung(int km, int tag, int monat, int jahr)
-{
-    TTankFuellung f;
-    f.KMStand = km;
-    f.Datum.Tag = static_cast<uint8_t>(tag);
-    f.Datum.Monat = static_cast<uint8_t>(monat);
-    f.Datum.Jahr = static_cast<uint16_t>(jahr);
-    f.Tankstelle = "Jet";
-    f.Betrag = 50;
-    f.Liter = 30;
-    return f;
-}
 
 void FuellungenSetzen(int anzahl)
 {
