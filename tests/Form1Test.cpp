@@ -57,26 +57,10 @@ class Form1Test : public QObject {
 private slots:
     void init()
     {
-        TQtPlattform::TestZustandLoeschen();
-        m_plattform = std::make_unique<TTestPlattform>();
-        PlattformSetzen(m_plattform.get());
-        GlobalenZustandZuruecksetzen();
-        KonfigVerzeichnis.clear();
-        KonfigSchreibbar = false;
-        m_form = std::make_unique<TForm1>();
-        m_form->StatusAnzeigen();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(HauptfensterStarten(m_plattform, m_form));
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
-        PlattformSetzen(nullptr);
-        m_plattform.reset();
-        GlobalenZustandZuruecksetzen();
-    }
+    void cleanup() { QCOMPARE(HauptfensterBeenden(m_plattform, m_form), 0); }
 
     void ohneDatenSindNurDieGrundbefehleBenutzbar()
     {

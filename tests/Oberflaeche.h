@@ -1,10 +1,18 @@
 // Shared pieces of the window tests: a platform that records beeps instead
-// of playing them, and fill-ups made in one line.
+// of playing them, the main window on fresh state, and fill-ups made in
+// one line.
 #pragma once
 
+#include "Konfiguration.h"
 #include "QtPlattform.h"
+#include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
 
+#include <QApplication>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,4 +34,36 @@ inline TTankFuellung Fuellung(int km, int tag, int monat, int jahr, const std::s
     f.Betrag = 50;
     f.Liter = 40;
     return f;
+}
+
+// Fresh global state, the recording platform installed and the main window
+// shown and active (focus events need that offscreen). vorbereiten runs
+// before the window is made.
+inline bool HauptfensterStarten(std::unique_ptr<TTestPlattform> &plattform, std::unique_ptr<TForm1> &form,
+                                const std::function<void()> &vorbereiten = {})
+{
+    TQtPlattform::TestZustandLoeschen();
+    plattform = std::make_unique<TTestPlattform>();
+    PlattformSetzen(plattform.get());
+    GlobalenZustandZuruecksetzen();
+    AuswahlTankstelleNr = -1;
+    if (vorbereiten)
+        vorbereiten();
+    form = std::make_unique<TForm1>();
+    form->StatusAnzeigen();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    return QTest::qWaitForWindowActive(form.get());
+}
+
+// Closes everything again; returns the box answers a test queued but no box
+// used.
+inline int HauptfensterBeenden(std::unique_ptr<TTestPlattform> &plattform, std::unique_ptr<TForm1> &form)
+{
+    form.reset();
+    const int uebrig = TQtPlattform::AusstehendeAntworten();
+    PlattformSetzen(nullptr);
+    plattform.reset();
+    GlobalenZustandZuruecksetzen();
+    return uebrig;
 }

@@ -101,27 +101,13 @@ class PanelEingabeTest : public QObject {
 private slots:
     void init()
     {
-        TQtPlattform::TestZustandLoeschen();
-        m_plattform = std::make_unique<TTestPlattform>();
-        PlattformSetzen(m_plattform.get());
-        GlobalenZustandZuruecksetzen();
-        for (const char *name : {"Aral", "Jet", "Shell"})
-            Tankstellen[AnzahlTankstellen++] = name;
-        m_form = std::make_unique<TForm1>();
-        m_form->StatusAnzeigen();
-        m_form->show();
-        QApplication::setActiveWindow(m_form.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(HauptfensterStarten(m_plattform, m_form, [] {
+            for (const char *name : {"Aral", "Jet", "Shell"})
+                Tankstellen[AnzahlTankstellen++] = name;
+        }));
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
-        PlattformSetzen(nullptr);
-        m_plattform.reset();
-        GlobalenZustandZuruecksetzen();
-    }
+    void cleanup() { QCOMPARE(HauptfensterBeenden(m_plattform, m_form), 0); }
 
     // "Neu" on unsaved data asks first: Yes keeps everything, No empties
     // it all and opens the empty panel.

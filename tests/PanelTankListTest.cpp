@@ -102,27 +102,11 @@ class PanelTankListTest : public QObject {
 private slots:
     void init()
     {
-        TQtPlattform::TestZustandLoeschen();
-        m_plattform = std::make_unique<TTestPlattform>();
-        PlattformSetzen(m_plattform.get());
-        GlobalenZustandZuruecksetzen();
-        AuswahlTankstelleNr = -1;
-        m_form = std::make_unique<TForm1>();
-        m_form->StatusAnzeigen();
-        m_form->show();
-        QApplication::setActiveWindow(m_form.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(HauptfensterStarten(m_plattform, m_form));
         p = m_form->PanelTankList;
     }
 
-    void cleanup()
-    {
-        m_form.reset();
-        QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
-        PlattformSetzen(nullptr);
-        m_plattform.reset();
-        GlobalenZustandZuruecksetzen();
-    }
+    void cleanup() { QCOMPARE(HauptfensterBeenden(m_plattform, m_form), 0); }
 
     // Steps: sel:N, up, down, del, ins:Name; then "ok" (Liste übernehmen)
     // or "abbr" (Abbrechen). Numbers are the fill-ups' station numbers.

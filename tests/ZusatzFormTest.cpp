@@ -105,15 +105,7 @@ class ZusatzFormTest : public QObject {
 private slots:
     void init()
     {
-        TQtPlattform::TestZustandLoeschen();
-        m_plattform = std::make_unique<TTestPlattform>();
-        PlattformSetzen(m_plattform.get());
-        GlobalenZustandZuruecksetzen();
-        KonfigVerzeichnis.clear();
-        m_form = std::make_unique<TForm1>();
-        m_form->StatusAnzeigen();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(HauptfensterStarten(m_plattform, m_form));
         WarnTonAn = false;   // a sound heard is a forced one
     }
 
@@ -121,12 +113,8 @@ private slots:
     {
         delete m_uhr;
         m_uhr = nullptr;
-        m_form.reset();
+        QCOMPARE(HauptfensterBeenden(m_plattform, m_form), 0);
         QVERIFY(!ZusatzForm);
-        QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
-        PlattformSetzen(nullptr);
-        m_plattform.reset();
-        GlobalenZustandZuruecksetzen();
     }
 
     void eingeben_data()
