@@ -1,0 +1,560 @@
+#include "Laden3.h"
+
+#include "Dateiname.h"
+#include "Datendatei.h"
+#include "Konfiguration.h"
+#include "Sprilo_Dek.h"
+#include "Zusatz1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+
+using namespace Qt::Literals::StringLiterals;
+
+TLadeSelfMade *LadeSelfMade = nullptr;
+
+namespace {
+
+constexpr int DesignBreite = 430;
+constexpr int DesignHoehe = 300;
+constexpr int PfadRolle = Qt::UserRole;
+constexpr int StufeRolle = Qt::UserRole + 1;
+
+std::deque<std::string> &Antworten()
+{
+    static std::deque<std::string> antworten;
+    return antworten;
+}
+
+std::string S(const QString &text)
+{
+    return text.toStdString();
+}
+
+QString Q(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString OhneSchraegstrich(const QString &pfad)
+{
+    QString ergebnis = pfad;
+    while (ergebnis.size() > 1 && ergebnis.endsWith(u'/'))
+        ergebnis.chop(1);
+    return ergebnis;
+}
+
+QString MitSchraegstrich(const QString &pfad)
+{
+    return pfad.endsWith(u'/') ? pfad : pfad + u'/';
+}
+
+bool IstVerzeichnis(const QString &pfad)
+{
+    return !pfad.isEmpty() && QFileInfo(pfad).isDir();
+}
+
+bool IstDatei(const QString &pfad)
+{
+    const QFileInfo info(pfad);
+    return info.exists() && !info.isDir();
+}
+
+// Linux tells AUTO.SPR from auto.spr; a user who typed the one means the
+// other when only that exists.
+QString WirklicherName(const QString &pfad)
+{
+    if (IstDatei(pfad))
+        return pfad;
+    const QString name = Q(Dateiteil(S(pfad)));
+    const QDir verzeichnis(Q(Pfadteil(S(pfad))));
+    for (const QString &eintrag : verzeichnis.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
+        if (eintrag.compare(name, Qt::CaseInsensitive) == 0)
+            return verzeichnis.filePath(eintrag);
+    return pfad;
+}
+
+TMeldung Hinweis(TKastenArt art, unsigned knoepfe, const std::string &text)
+{
+    TMeldung m;
+    m.Text = text;
+    m.TonArt = 1;
+    m.TonImmer = true;
+    m.Art = art;
+    m.Knoepfe = knoepfe;
+    m.Hilfe = 0;
+    return m;
+}
+
+// Indents each entry of the directory list by its step, as the classic
+// directory list draws the path as a little tree.
+class TEinzugDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *maler, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem eingerueckt = option;
+        eingerueckt.rect.setLeft(option.rect.left() + Einzug(option) * index.data(StufeRolle).toInt());
+        QStyledItemDelegate::paint(maler, eingerueckt, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+        groesse.rwidth() += Einzug(option) * index.data(StufeRolle).toInt();
+        return groesse;
+    }
+
+private:
+    static int Einzug(const QStyleOptionViewItem &option) { return option.fontMetrics.averageCharWidth() * 2; }
+};
+
+} // namespace
+
+TLadeSelfMade::TLadeSelfMade(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(u"LadeSelfMade"_s);
+    setWindowTitle(u"Öffnen"_s);
+    setModal(true);
+    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
+
+    Label5 = new QLabel(u"Datei&name"_s, this);
+    Edit1 = new QLineEdit(u"*.*"_s, this);
+    Edit1->setObjectName(u"Edit1"_s);
+    Label5->setBuddy(Edit1);
+    Edit1->installEventFilter(this);
+
+    Label4 = new QLabel(u"&Dateien"_s, this);
+    FileLB1 = new QListWidget(this);
+    FileLB1->setObjectName(u"FileLB1"_s);
+    FileLB1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Label4->setBuddy(FileLB1);
+
+    Label3 = new QLabel(u"Datei&typ"_s, this);
+    FilterCB1 = new QComboBox(this);
+    FilterCB1->setObjectName(u"FilterCB1"_s);
+    FilterCB1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    FilterCB1->setMinimumContentsLength(18);
+    Label3->setBuddy(FilterCB1);
+    FilterCB1->installEventFilter(this);
+
+    Label1 = new QLabel(u"&Verzeichnis"_s, this);
+    DirLB1 = new QListWidget(this);
+    DirLB1->setObjectName(u"DirLB1"_s);
+    DirLB1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DirLB1->setItemDelegate(new TEinzugDelegate(DirLB1));
+    DirLB1->setMinimumWidth(DirLB1->fontMetrics().averageCharWidth() * 24);
+    Label1->setBuddy(DirLB1);
+    DirLB1->installEventFilter(this);
+
+    Label2 = new QLabel(u"&Laufwerk"_s, this);
+    DriveCB1 = new QComboBox(this);
+    DriveCB1->setObjectName(u"DriveCB1"_s);
+    // A long mount point must not widen the dialog; it is shortened instead.
+    DriveCB1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    DriveCB1->setMinimumContentsLength(12);
+    Label2->setBuddy(DriveCB1);
+    DriveCB1->installEventFilter(this);
+
+    Lade = new QPushButton(u"Ö&ffnen"_s, this);
+    Lade->setObjectName(u"Lade"_s);
+    Lade->setDefault(true);
+    Button2 = new QPushButton(u"&Abbruch"_s, this);
+    Button2->setObjectName(u"Button2"_s);
+    // Room for the longer of the two captions.
+    Lade->setMinimumWidth(std::max(Lade->sizeHint().width(),
+                                   Lade->fontMetrics().horizontalAdvance(u"Speichern"_s) + 24));
+
+    auto *raster = new QGridLayout;
+    raster->addWidget(Label5, 0, 0);
+    raster->addWidget(Edit1, 1, 0);
+    raster->addWidget(Label4, 2, 0);
+    raster->addWidget(FileLB1, 3, 0);
+    raster->addWidget(Label3, 4, 0);
+    raster->addWidget(FilterCB1, 5, 0);
+    raster->addWidget(Label1, 0, 1);
+    raster->addWidget(DirLB1, 1, 1, 3, 1);
+    raster->addWidget(Label2, 4, 1);
+    raster->addWidget(DriveCB1, 5, 1);
+    raster->setRowStretch(3, 1);
+    raster->setColumnStretch(0, 1);
+    raster->setColumnStretch(1, 1);
+
+    auto *knoepfe = new QVBoxLayout;
+    knoepfe->addSpacing(Label5->sizeHint().height());
+    knoepfe->addWidget(Lade);
+    knoepfe->addWidget(Button2);
+    knoepfe->addStretch(1);
+
+    auto *haupt = new QHBoxLayout(this);
+    haupt->addLayout(raster, 1);
+    haupt->addLayout(knoepfe);
+
+    setTabOrder(Edit1, FileLB1);
+    setTabOrder(FileLB1, FilterCB1);
+    setTabOrder(FilterCB1, DirLB1);
+    setTabOrder(DirLB1, DriveCB1);
+    setTabOrder(DriveCB1, Lade);
+    setTabOrder(Lade, Button2);
+
+    connect(Lade, &QPushButton::clicked, this, &TLadeSelfMade::LadeClick);
+    connect(Button2, &QPushButton::clicked, this, &TLadeSelfMade::AbbruchClick);
+    connect(FileLB1, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> gewaehlt = FileLB1->selectedItems();
+        if (!gewaehlt.isEmpty())
+            Edit1->setText(gewaehlt.first()->text());
+    });
+    connect(FileLB1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *) { LadeClick(); });
+    connect(DirLB1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *eintrag) {
+        VerzeichnisSetzen(eintrag->data(PfadRolle).toString());
+    });
+    connect(DriveCB1, &QComboBox::activated, this, [this](int index) {
+        VerzeichnisSetzen(DriveCB1->itemData(index).toString());
+    });
+    connect(FilterCB1, &QComboBox::currentIndexChanged, this, [this] {
+        DateilisteFuellen();
+        NameNeuAufbauen();
+    });
+
+    LaufwerkeFuellen();
+    VerzeichnisSetzen(QDir::currentPath());
+    Edit1->setText(u"*.*"_s);
+    GroesseFestlegen();
+}
+
+TLadeSelfMade::~TLadeSelfMade()
+{
+    if (LadeSelfMade == this)
+        LadeSelfMade = nullptr;
+}
+
+// The design size scaled for the screen's font, never smaller than the
+// layout needs; the dialog keeps that size.
+void TLadeSelfMade::GroesseFestlegen()
+{
+    layout()->activate();
+    const QSize noetig = layout()->totalMinimumSize();
+    const int breite = std::max(static_cast<int>(std::lround(DesignBreite * Fensterfaktor)), noetig.width());
+    const int hoehe = std::max(static_cast<int>(std::lround(DesignHoehe * Fensterfaktor)), noetig.height());
+    setFixedSize(breite, hoehe);
+}
+
+void TLadeSelfMade::LaufwerkeFuellen()
+{
+    const QSignalBlocker sperre(DriveCB1);
+    DriveCB1->clear();
+    const QIcon bild = style()->standardIcon(QStyle::SP_DriveHDIcon);
+    QStringList laufwerke;
+    for (const std::string &laufwerk : EingehaengteLaufwerke())
+        laufwerke << Q(laufwerk);
+    // The root always belongs in the list, even if the mount table is unreadable.
+    if (!laufwerke.contains(u"/"_s))
+        laufwerke.prepend(u"/"_s);
+    for (const QString &laufwerk : laufwerke)
+        DriveCB1->addItem(bild, laufwerk, laufwerk);
+}
+
+// The mount point that holds pfad: the longest one that is a prefix of it.
+QString TLadeSelfMade::LaufwerkVon(const QString &pfad) const
+{
+    QString bestes = u"/"_s;
+    for (int i = 0; i < DriveCB1->count(); ++i) {
+        const QString laufwerk = DriveCB1->itemData(i).toString();
+        const bool passt = laufwerk == u"/"_s || pfad == laufwerk || pfad.startsWith(MitSchraegstrich(laufwerk));
+        if (passt && laufwerk.size() > bestes.size())
+            bestes = laufwerk;
+    }
+    return bestes;
+}
+
+QString TLadeSelfMade::Verzeichnis() const
+{
+    return m_verzeichnis;
+}
+
+// Sets drive and directory; a real change refills the lists and rebuilds
+// the name field, as the change events of the three lists do.
+void TLadeSelfMade::VerzeichnisSetzen(const QString &verzeichnis)
+{
+    QString pfad = QDir::cleanPath(QDir(verzeichnis).absolutePath());
+    // A directory that vanished meanwhile: show the nearest one that is left.
+    while (!QFileInfo(pfad).isDir() && pfad != u"/"_s)
+        pfad = QFileInfo(pfad).path();
+    const QString neu = MitSchraegstrich(pfad);
+    const bool geaendert = neu != m_verzeichnis;
+    m_verzeichnis = neu;
+    {
+        const QSignalBlocker sperre(DriveCB1);
+        DriveCB1->setCurrentIndex(DriveCB1->findData(LaufwerkVon(pfad)));
+    }
+    VerzeichnisListeFuellen();
+    DateilisteFuellen();
+    if (geaendert)
+        NameNeuAufbauen();
+}
+
+// The path from the volume's root down to the current directory, each step
+// one indent deeper, then the visible subdirectories one step further in.
+void TLadeSelfMade::VerzeichnisListeFuellen()
+{
+    DirLB1->clear();
+    const QString aktuell = OhneSchraegstrich(m_verzeichnis);
+    const QString laufwerk = LaufwerkVon(aktuell);
+    const QIcon offen = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon zu = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    QStringList pfade{laufwerk};
+    QString pfad = laufwerk;
+    for (const QString &teil : aktuell.mid(laufwerk.size()).split(u'/', Qt::SkipEmptyParts)) {
+        pfad = MitSchraegstrich(pfad) + teil;
+        pfade << pfad;
+    }
+
+    auto eintragen = [this](const QIcon &bild, const QString &text, const QString &ziel, int stufe) {
+        auto *eintrag = new QListWidgetItem(bild, text, DirLB1);
+        eintrag->setData(PfadRolle, ziel);
+        eintrag->setData(StufeRolle, stufe);
+        return eintrag;
+    };
+
+    QListWidgetItem *aktuellerEintrag = nullptr;
+    for (int stufe = 0; stufe < pfade.size(); ++stufe) {
+        const QString text = stufe == 0 ? laufwerk : QFileInfo(pfade[stufe]).fileName();
+        aktuellerEintrag = eintragen(offen, text, pfade[stufe], stufe);
+    }
+    const QStringList unter = QDir(aktuell).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : unter)
+        eintragen(zu, name, MitSchraegstrich(aktuell) + name, int(pfade.size()));
+
+    DirLB1->setCurrentItem(aktuellerEintrag);
+    DirLB1->scrollToItem(aktuellerEintrag);
+}
+
+// Files of the directory that match the type's mask, letter case ignored.
+void TLadeSelfMade::DateilisteFuellen()
+{
+    const QSignalBlocker sperre(FileLB1);
+    FileLB1->clear();
+    const QString maske = FilterCB1->currentData().toString();
+    if (maske.isEmpty())
+        return;
+    QDir verzeichnis(m_verzeichnis);
+    verzeichnis.setNameFilters({maske});
+    FileLB1->addItems(verzeichnis.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+QString TLadeSelfMade::Maskenendung() const
+{
+    return Q(Endung(S(FilterCB1->currentData().toString())));
+}
+
+void TLadeSelfMade::NameNeuAufbauen()
+{
+    Edit1->setText(Q(NameMitEndung(S(AktuellerName), S(Maskenendung()))));
+}
+
+void TLadeSelfMade::Vorbereiten(bool modus, const QString &verzeichnis, const QString &filter, const QString &name)
+{
+    setWindowTitle(modus ? u"Öffnen"_s : u"Speichern unter"_s);
+    Lade->setText(modus ? u"Ö&ffnen"_s : u"&Speichern"_s);
+    DialogModus = modus;
+    Bestaetigt = false;
+
+    LaufwerkeFuellen();
+    if (IstVerzeichnis(verzeichnis))
+        VerzeichnisSetzen(verzeichnis);
+    else
+        VerzeichnisSetzen(m_verzeichnis);
+
+    UrsprungsName = AktuellerName = name;
+
+    {
+        const QSignalBlocker sperre(FilterCB1);
+        FilterCB1->clear();
+        const std::vector<TDateityp> typen = FilterZerlegen(S(filter));
+        for (const TDateityp &typ : typen)
+            FilterCB1->addItem(Q(typ.Text), Q(typ.Maske));
+        FilterCB1->setCurrentIndex(typen.empty() ? -1 : DateitypWaehlen(typen, S(name)));
+    }
+    DateilisteFuellen();
+
+    Edit1->setText(Q(Dateiteil(S(name))));
+}
+
+void TLadeSelfMade::showEvent(QShowEvent *ereignis)
+{
+    QDialog::showEvent(ereignis);
+    Lade->setDefault(true);
+    DateilisteFuellen();
+    NameNeuAufbauen();
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->selectAll();
+}
+
+void TLadeSelfMade::LadeClick()
+{
+    const QString x = Maskenendung();
+    const QString d = MitSchraegstrich(m_verzeichnis);
+    const QString e = Edit1->text();
+    // A relative path is meant from the directory shown.
+    auto absolut = [&d](const QString &pfad) { return pfad.startsWith(u'/') ? pfad : d + pfad; };
+
+    bool gewechselt = false;
+    QString n;
+    const QString pfadteil = Q(Pfadteil(S(e)));
+    if (!pfadteil.isEmpty() && IstVerzeichnis(absolut(pfadteil))) {
+        QString text = absolut(e);
+        QString p;
+        if (text.endsWith(u'/')) {
+            p = text;
+        } else if (IstVerzeichnis(text)) {
+            text += u'/';
+            p = text;
+        } else {
+            p = Q(Pfadteil(S(text)));
+        }
+        Edit1->setText(text);
+        if (QDir::cleanPath(p) != QDir::cleanPath(d)) {
+            AktuellerName = Edit1->text();
+            VerzeichnisSetzen(p);
+            gewechselt = true;
+        }
+        n = Q(NameMitEndung(S(Edit1->text()), S(x)));
+    } else {
+        n = absolut(Q(NameMitEndung(S(e), S(x))));
+    }
+
+    if (DateinameGueltig(S(n))) {
+        if (DialogModus) {
+            n = WirklicherName(n);
+            if (IstDatei(n)) {
+                Edit1->setText(n);
+                Bestaetigt = true;
+                accept();
+            } else {
+                Edit1->setText(Q(Dateiteil(S(n))));
+                Melden(Hinweis(TKastenArt::Information, KnopfOK,
+                               "Die Datei '" + S(n) + "'" + "\r" + "existiert " +
+                                   "nicht und kann desshalb auch nicht geladen werden."));
+            }
+        } else {
+            if (IstDatei(n) && n != UrsprungsName) {
+                const int antwort = Melden(Hinweis(TKastenArt::Bestaetigen, KnopfJa | KnopfNein,
+                                                   "Die Datei '" + S(n) + "' existiert bereits." + "\r\r" +
+                                                       "Möchten Sie sie überschreiben ?"));
+                if (antwort != mrYes)
+                    return;
+            }
+            Edit1->setText(n);
+            Bestaetigt = true;
+            accept();
+        }
+        return;
+    }
+
+    if (gewechselt && DateiOhneEndung(Dateiteil(S(n))).empty()) {
+        // Only a directory was typed: it is shown now.
+        Edit1->clear();
+        return;
+    }
+    Melden(Hinweis(TKastenArt::Fehler, KnopfOK,
+                   "Es wurde kein Dateiname angegeben oder der Dateiname enthält ein ungültige Zeichen.\r\r"
+                   "Folgende Zeichen sind nicht erlaubt : \r"
+                   "' ' <- Leerzeichen '*' '?' 'Ä' 'Ü' 'Ö' 'ß' '+' '#' ',' ';' '(' ')' '{' '}' '[' ']'"));
+}
+
+void TLadeSelfMade::AbbruchClick()
+{
+    Edit1->clear();
+    Bestaetigt = false;
+    QDialog::reject();
+}
+
+// Escape and the close box: nothing chosen unless a confirmation closed it.
+void TLadeSelfMade::reject()
+{
+    if (!Bestaetigt)
+        Edit1->clear();
+    Edit1->setFocus(Qt::OtherFocusReason);
+    QDialog::reject();
+}
+
+bool TLadeSelfMade::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    const bool liste = objekt == DirLB1 || objekt == DriveCB1 || objekt == FilterCB1;
+    if (liste && ereignis->type() == QEvent::FocusIn)
+        AktuellerName = Edit1->text();
+
+    if (objekt == Edit1 && ereignis->type() == QEvent::FocusIn && !Edit1->hasSelectedText()) {
+        // After the click that gave the focus, which would undo the selection.
+        QTimer::singleShot(0, Edit1, [this] {
+            if (!Edit1->hasSelectedText())
+                Edit1->selectAll();
+        });
+    }
+
+    // While the directory list has the focus, Enter opens the entry instead
+    // of confirming.
+    if (objekt == DirLB1) {
+        switch (ereignis->type()) {
+        case QEvent::FocusIn:
+            Lade->setDefault(false);
+            break;
+        case QEvent::FocusOut:
+            Lade->setDefault(true);
+            break;
+        case QEvent::KeyPress: {
+            const auto *taste = static_cast<QKeyEvent *>(ereignis);
+            if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+                if (QListWidgetItem *eintrag = DirLB1->currentItem())
+                    VerzeichnisSetzen(eintrag->data(PfadRolle).toString());
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(objekt, ereignis);
+}
+
+bool DateiAuswahl(bool modus, const std::string &verzeichnis, const std::string &filter, std::string &name)
+{
+    if (!Antworten().empty()) {
+        name = Antworten().front();
+        Antworten().pop_front();
+        return !name.empty();
+    }
+    if (!LadeSelfMade)
+        LadeSelfMade = new TLadeSelfMade(QApplication::activeWindow());
+    LadeSelfMade->Vorbereiten(modus, Q(verzeichnis), Q(filter), Q(name));
+    LadeSelfMade->exec();
+    name = S(LadeSelfMade->Edit1->text());
+    return !name.empty();
+}
+
+void NaechsteDateiAuswahl(const std::string &name)
+{
+    Antworten().push_back(name);
+}
