@@ -4,6 +4,7 @@
 #include "Hilfe.h"
 #include "Intro.h"
 #include "Konfiguration.h"
+#include "Laden3.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
 #include "Sprilo_V.h"
@@ -49,6 +50,7 @@ int SpriloAusfuehren()
     QObject::connect(&instanz, &TEinzelinstanz::Aktivieren, &form1, &TForm1::Aktivieren);
     form1.FormCreate();
     ZusatzForm = new TZusatzForm(&form1);
+    LadeSelfMade = new TLadeSelfMade(&form1);
     Form5 = new TForm5(&form1);
 
     StartAnzeige = {};

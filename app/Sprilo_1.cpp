@@ -612,8 +612,9 @@ void TForm1::FormCloseQuery(bool &CanClose)
     frage.Hilfe = 8108;
     switch (Melden(frage)) {
     case mrYes:
-        CanClose = true;
-        SpeichernClick(this);
+        // Closing after a failed save would lose the data: stay open then.
+        // A cancelled file dialog closes, as the user chose not to save.
+        CanClose = SpeichernClick(this);
         break;
     case mrNo:
         CanClose = true;
@@ -714,8 +715,6 @@ void TForm1::MP_2_8Click()
 
 // ---- commands of later windows ----------------------------------------------------
 
-void TForm1::LadenClick() {}
-void TForm1::SpeichernClick(QObject *) {}
 void TForm1::MP_3_2Click() {}
 void TForm1::MP_3_3Click() {}
 void TForm1::MP_4_1Click() {}

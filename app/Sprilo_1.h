@@ -92,9 +92,12 @@ public:
     void DruckEinricht();
     void DruckAufbau();
 
-    // Commands of the windows still to come: wired, no effect yet.
+    // Loading and saving data files (Dateien.cpp). SpeichernClick returns
+    // false when the data could not be written.
     void LadenClick();
-    void SpeichernClick(QObject *sender);
+    bool SpeichernClick(QObject *sender);
+
+    // Commands of the windows still to come: wired, no effect yet.
     void MP_3_2Click();
     void MP_3_3Click();
     void MP_4_1Click();

@@ -7,6 +7,7 @@
 #include "PanelEingabe.h"
 #include "PanelTankList.h"
 #include "Sprilo_1.h"
+#include "Laden3.h"
 #include "Sprilo_V.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
@@ -349,8 +350,15 @@ private slots:
         WarnTonAn = false;
         FuellungenSetzen(2);
         Gespeichert = gespeichert;
+        // With plate and tank capacity set, Yes goes straight to the file dialog.
+        Kennzeichen = "GI-S 1";
+        Tankinhalt = 50;
+        const QString datei = m_ordner.filePath(u"Schluss.SPR"_s);
+        QFile::remove(datei);
         if (antwort)
             TQtPlattform::NaechsteAntwort(antwort);
+        if (antwort == mrYes)
+            NaechsteDateiAuswahl(datei.toStdString());
 
         QCOMPARE(m_form->close(), geschlossen);
         QCOMPARE(m_form->isVisible(), !geschlossen);
@@ -360,6 +368,8 @@ private slots:
             QVERIFY(TQtPlattform::GezeigteMeldungen().empty());
             return;
         }
+        // Yes really saves: the two fill-ups are in the chosen file.
+        QCOMPARE(QFileInfo(datei).size(), antwort == mrYes ? qint64(3 * 96) : qint64(0));
         const TMeldung *m = LetzteMeldung();
         QVERIFY(m);
         QCOMPARE(m->Code, 8108);

@@ -1,0 +1,429 @@
+// Loading and saving from the main window: round trips through the real
+// file system, the fixtures of older versions, damaged files, the failure
+// messages of saving (through the fake file system) and the close query.
+#include "Datendatei.h"
+#include "FakeDateisystem.h"
+#include "Fixtures.h"
+#include "Laden3.h"
+#include "Oberflaeche.h"
+#include "Sprilo_1.h"
+#include "Zusatz1.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+TTankFuellung Voll(int km, int tag, int monat, const std::string &station, long double betrag, long double liter,
+                   long double nachAbschaltung)
+{
+    TTankFuellung f = Fuellung(km, tag, monat, 2003, station);
+    f.TankstellenNr = static_cast<int8_t>(TankstellenIndex(station));
+    f.AlteWaehrung = 0;   // entered in euros
+    f.Betrag = betrag;
+    f.Liter = liter;
+    f.Vollgetankt = nachAbschaltung > 0 ? 1 : 0;
+    f.LiterNachAbschaltung = nachAbschaltung;
+    f.BetragNachAbschaltung = betrag * nachAbschaltung / liter;
+    f.LiterPreis = LiterPreisBerechnen(betrag, liter);
+    return f;
+}
+
+// Three fill-ups as the entry panel would leave them, not yet saved.
+std::vector<TTankFuellung> DatenEingeben()
+{
+    Tankstellen[0] = "Aral";
+    Tankstellen[1] = "Jet";
+    AnzahlTankstellen = 2;
+    Kennzeichen = "GI-S 123";
+    Tankinhalt = 55.5L;
+    Festverbrauch = 7.25L;
+    ListeLoeschen(Fuellungen);
+    Fuellungen.push_back(Voll(10000, 3, 1, "Aral", 51.37L, 40.12L, 1.5L));
+    Fuellungen.push_back(Voll(10612, 21, 1, "Jet", 47.09L, 38.4L, 0));
+    Fuellungen.push_back(Voll(11180, 9, 2, "Shell Südring", 44.8L, 36.75L, 2.25L));
+    DatenVorhanden = true;
+    DatenLogisch = true;
+    Gespeichert = false;
+    return Fuellungen;
+}
+
+void GleicheFuellungen(const std::vector<TTankFuellung> &erwartet)
+{
+    QCOMPARE(Fuellungen.size(), erwartet.size());
+    for (size_t i = 0; i < erwartet.size(); ++i) {
+        const TTankFuellung &a = Fuellungen[i], &b = erwartet[i];
+        QCOMPARE(a.Datum.Tag, b.Datum.Tag);
+        QCOMPARE(a.Datum.Monat, b.Datum.Monat);
+        QCOMPARE(a.Datum.Jahr, b.Datum.Jahr);
+        QCOMPARE(a.KMStand, b.KMStand);
+        QCOMPARE(a.TankstellenNr, b.TankstellenNr);
+        QCOMPARE(a.Tankstelle, b.Tankstelle);
+        QCOMPARE(a.AlteWaehrung, b.AlteWaehrung);
+        QVERIFY(a.Betrag == b.Betrag);   // extended goes through the file bit for bit
+        QVERIFY(a.Liter == b.Liter);
+        QCOMPARE(a.Vollgetankt, b.Vollgetankt);
+        QVERIFY(a.BetragNachAbschaltung == b.BetragNachAbschaltung);
+        QVERIFY(a.LiterNachAbschaltung == b.LiterNachAbschaltung);
+        QCOMPARE(a.LiterPreis, b.LiterPreis);
+    }
+}
+
+QList<int> Codes()
+{
+    QList<int> c;
+    for (const TMeldung &m : TQtPlattform::GezeigteMeldungen())
+        c << m.Code;
+    return c;
+}
+
+const TMeldung &Letzte()
+{
+    return TQtPlattform::GezeigteMeldungen().back();
+}
+
+} // namespace
+
+class DateienTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TTestPlattform> m_plattform;
+    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<QTemporaryDir> m_ordner;
+
+    std::string Pfad(const char *name) const { return m_ordner->filePath(QString::fromUtf8(name)).toStdString(); }
+
+private slots:
+    void init()
+    {
+        m_ordner = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_ordner->isValid());
+        QVERIFY(HauptfensterStarten(m_plattform, m_form));
+        KonfigVerzeichnis = m_ordner->path().toStdString() + "/";
+        WarnTonAn = false;
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(HauptfensterBeenden(m_plattform, m_form), 0);
+        m_ordner.reset();
+    }
+
+    void gespeicherteDatenKommenUnveraendertZurueck()
+    {
+        TForm1 &f = *m_form;
+        const auto eingegeben = DatenEingeben();
+        const std::string datei = Pfad("Auto.SPR");
+
+        NaechsteDateiAuswahl(datei);
+        QVERIFY(f.SpeichernClick(f.SpeedButton6));
+        QCOMPARE(Codes(), QList<int>{});
+        QVERIFY(Gespeichert);
+        QCOMPARE(DateiName, datei);
+        QCOMPARE(DateiInhalt(datei).size(), size_t(4 * 96));
+        QCOMPARE(f.LB_Label1->text(), u"Es werden 3 Datensätze gespeichert."_s);
+        QVERIFY(!f.LadeBox1->isVisible());
+        QVERIFY(!QApplication::overrideCursor());
+
+        // "Neu" after a change throws the data away on No.
+        Gespeichert = false;
+        TQtPlattform::NaechsteAntwort(mrNo);
+        f.DatenNeuClick();
+        QCOMPARE(AnzahlFuellungen(), 0);
+        QCOMPARE(Kennzeichen, std::string());
+
+        NaechsteDateiAuswahl(datei);
+        f.LadenClick();
+        QCOMPARE(Codes(), QList<int>{8107});
+        GleicheFuellungen(eingegeben);
+        QCOMPARE(Kennzeichen, std::string("GI-S 123"));
+        QVERIFY(Tankinhalt == 55.5L);
+        QVERIFY(Festverbrauch == 7.25L);
+        QVERIFY(Gespeichert);
+        QVERIFY(DatenVorhanden);
+        QCOMPARE(DateiName, datei);
+        QCOMPARE(DatenVerzeichnis, m_ordner->path().toStdString());
+        QCOMPARE(f.LB_Label1->text(), u"Es werden 3 Datensätze geladen."_s);
+        QCOMPARE(f.LB_Proz1->maximum(), 3);
+        QCOMPARE(f.LB_Proz1->value(), 3);
+        QVERIFY(!f.LadeBox1->isVisible());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void speichernSchreibtOhneDialogUndSichertDenAltenStand()
+    {
+        TForm1 &f = *m_form;
+        DatenEingeben();
+        const std::string datei = Pfad("Auto.SPR"), anders = Pfad("Zweit.SPR");
+        NaechsteDateiAuswahl(datei);
+        QVERIFY(f.SpeichernClick(f.MP_1_3));   // no file yet: asks for one
+        const std::string vorher = DateiInhalt(datei);
+
+        Fuellungen.back().KMStand = 11200;
+        Gespeichert = false;
+        // Saving under the current name must leave this answer to "Speichern unter".
+        NaechsteDateiAuswahl(anders);
+        QVERIFY(f.SpeichernClick(f.SpeedButton5));
+        QCOMPARE(DateiInhalt(Pfad("Auto.SPK")), vorher);
+        const std::string nachher = DateiInhalt(datei);
+        QCOMPARE(nachher.size(), vorher.size());
+        QVERIFY(nachher != vorher);
+        QVERIFY(!QFile::exists(QString::fromStdString(anders)));
+
+        // "Speichern unter" asks even with a current file, from menu and button.
+        QVERIFY(f.SpeichernClick(f.SpeedButton6));
+        QCOMPARE(DateiName, anders);
+        QCOMPARE(DateiInhalt(anders), nachher);
+        NaechsteDateiAuswahl(Pfad("Dritt.SPR"));
+        QVERIFY(f.SpeichernClick(f.MP_1_4));
+        QCOMPARE(DateiName, Pfad("Dritt.SPR"));
+        QCOMPARE(DateiInhalt(Pfad("Dritt.SPR")), nachher);
+        QCOMPARE(Codes(), QList<int>{});
+    }
+
+    void anzeigeFolgtDenSaetzenOhneJedenEinzeln()
+    {
+        TForm1 &f = *m_form;
+        DatenEingeben();
+        Fuellungen.clear();
+        for (int i = 0; i < 2510; ++i)
+            Fuellungen.push_back(Voll(1000 + 100 * i, 1 + i % 28, 1 + (i / 28) % 12, "Jet", 40, 30, 0));
+        const std::string datei = Pfad("Lang.SPR");
+        NaechsteDateiAuswahl(datei);
+        QVERIFY(f.SpeichernClick(f.MP_1_3));
+        QCOMPARE(f.LB_Label1->text(), u"Es werden 2.510 Datensätze gespeichert."_s);
+
+        QList<int> werte;
+        connect(f.LB_Proz1, &QProgressBar::valueChanged, this, [&](int w) { werte << w; });
+        NaechsteDateiAuswahl(datei);
+        f.LadenClick();
+        QCOMPARE(AnzahlFuellungen(), 2510);
+        QCOMPARE(f.LB_Label1->text(), u"Es werden 2.510 Datensätze geladen."_s);
+        QVERIFY2(werte.size() <= 102, qPrintable(QString::number(werte.size())));
+        QCOMPARE(werte.last(), 2510);
+    }
+
+    void festeFragenKommenVorDemDialog()
+    {
+        TForm1 &f = *m_form;
+        DatenEingeben();
+        Kennzeichen.clear();
+        Tankinhalt = 0;
+        WarnTonAn = true;
+        TQtPlattform::NaechsteAntwort(mrNo);
+        TQtPlattform::NaechsteAntwort(mrNo);
+        NaechsteDateiAuswahl("");
+        QVERIFY(f.SpeichernClick(f.MP_1_3));   // a cancelled dialog is no failure
+        QCOMPARE(Codes(), (QList<int>{8211, 8213}));
+        for (const TMeldung &m : TQtPlattform::GezeigteMeldungen()) {
+            QCOMPARE(m.Hilfe, m.Code);
+            QCOMPARE(m.TonArt, 1);
+            QVERIFY(!m.TonImmer);
+            QCOMPARE(static_cast<int>(m.Art), static_cast<int>(TKastenArt::Bestaetigen));
+            QCOMPARE(m.Knoepfe, unsigned(KnopfJa | KnopfNein | KnopfHilfe));
+        }
+        QVERIFY(TQtPlattform::GezeigteMeldungen()[0].Text.find("KFZ-Kennzeichen ändern\" eingegeben")
+                != std::string::npos);
+        QCOMPARE(m_plattform->Toene, (std::vector<int>{1, 1}));
+        QVERIFY(!Gespeichert);
+        QCOMPARE(DateiName, std::string());
+    }
+
+    void jaZumKennzeichenOeffnetDenDialogUndSpeichertWeiter()
+    {
+        TForm1 &f = *m_form;
+        DatenEingeben();
+        Kennzeichen.clear();
+        DateiName = Pfad("Auto.SPR");
+        TQtPlattform::NaechsteAntwort(mrYes);
+        bool dialogGesehen = false;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                dialogGesehen = true;
+                d->reject();
+            }
+        });
+        QVERIFY(f.SpeichernClick(f.MP_1_3));
+        QVERIFY(dialogGesehen);
+        QCOMPARE(Codes(), QList<int>{8211});
+        QCOMPARE(DateiInhalt(DateiName).size(), size_t(4 * 96));
+    }
+
+    void alteVersionenWerdenAngepasst_data()
+    {
+        QTest::addColumn<QString>("ordner");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("anzahl");
+        QTest::newRow("altes Format") << u"alt"_s << 8214 << 4;
+        QTest::newRow("DM-Beträge") << u"dm"_s << 8214 << 3;
+        QTest::newRow("alte Währung") << u"altewaehrung"_s << 8218 << -1;
+    }
+
+    void alteVersionenWerdenAngepasst()
+    {
+        QFETCH(QString, ordner);
+        QFETCH(int, code);
+        QFETCH(int, anzahl);
+        const std::string name = ordner.toStdString();
+        const std::string datei = FixturPfad(name, name + ".SPR");
+        NaechsteDateiAuswahl(datei);
+        TQtPlattform::NaechsteAntwort(mrOk);
+        m_form->LadenClick();
+        QCOMPARE(Codes(), QList<int>{code});
+        const TMeldung &m = Letzte();
+        QCOMPARE(m.Hilfe, code);
+        QCOMPARE(m.TonArt, 2);
+        QVERIFY(!m.TonImmer);
+        QCOMPARE(static_cast<int>(m.Art), static_cast<int>(TKastenArt::Information));
+        QVERIFY(m.Text.rfind("Die gespeicherten Daten wurden angepasst.\r\r", 0) == 0);
+        QVERIFY(m_plattform->Toene.empty());   // sounds are off
+        QVERIFY(!Gespeichert);
+        QCOMPARE(DateiName, datei);
+        QCOMPARE(AnzahlFuellungen(), anzahl < 0 ? int(FixturLesen(name).Fuellungen.size()) : anzahl);
+        if (name == "dm")
+            QVERIFY(std::fabs(static_cast<double>(Fuellungen[0].Betrag) - 51.13) < 0.005);
+    }
+
+    void kaputteDateiNenntDieSicherheitskopie_data()
+    {
+        QTest::addColumn<bool>("mitKopie");
+        QTest::newRow("mit Sicherheitskopie") << true;
+        QTest::newRow("ohne Sicherheitskopie") << false;
+    }
+
+    void kaputteDateiNenntDieSicherheitskopie()
+    {
+        QFETCH(bool, mitKopie);
+        const std::string datei = Pfad("Kaputt.SPR");
+        DateiSchreiben(datei, std::string(4 * 96, '\xFF'));
+        if (mitKopie)
+            DateiSchreiben(Pfad("Kaputt.SPK"), DateiInhalt(FixturPfad("grund", "grund.SPR")));
+        DatenEingeben();
+        Gespeichert = true;
+        NaechsteDateiAuswahl(datei);
+        TQtPlattform::NaechsteAntwort(mrOk);
+        m_form->LadenClick();
+        QCOMPARE(Codes(), QList<int>{8002});
+        std::string erwartet = "Die Datendatei '" + datei + "' war fehlerhaft.\rDie Daten können nicht benutzt werden.";
+        if (mitKopie)
+            erwartet += "\r\rVersuchen Sie die Sicherheitskopie '" + Pfad("Kaputt.SPK") + "' zu öffnen.";
+        erwartet += "\r\rCode : 8002";
+        QCOMPARE(Letzte().Text, erwartet);
+        QCOMPARE(Letzte().Hilfe, 8002);
+        QCOMPARE(static_cast<int>(Letzte().Art), static_cast<int>(TKastenArt::Fehler));
+        QCOMPARE(m_plattform->Toene, std::vector<int>{5});
+        QCOMPARE(AnzahlFuellungen(), 0);
+        QVERIFY(!DatenVorhanden);
+        QCOMPARE(DateiName, datei);
+        QVERIFY(!m_form->LadeBox1->isVisible());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void fehlendeDateiLaesstDieDatenStehen()
+    {
+        const auto eingegeben = DatenEingeben();
+        Gespeichert = true;
+        NaechsteDateiAuswahl(Pfad("Fehlt.SPR"));
+        TQtPlattform::NaechsteAntwort(mrOk);
+        m_form->LadenClick();
+        QCOMPARE(Codes(), QList<int>{8106});
+        QCOMPARE(m_plattform->Toene, std::vector<int>{4});
+        GleicheFuellungen(eingegeben);
+    }
+
+    void speicherfehlerWerdenGemeldet_data()
+    {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("ton");
+        QTest::addColumn<bool>("tonImmer");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<bool>("geschrieben");
+        QTest::newRow("1: alte Kopie bleibt") << 1 << 8105 << 4 << false << int(TKastenArt::Warnung) << true;
+        QTest::newRow("4: nicht angelegt") << 4 << 8001 << 5 << true << int(TKastenArt::Fehler) << false;
+        QTest::newRow("Schreibfehler") << 8 << 8001 << 5 << true << int(TKastenArt::Fehler) << false;
+    }
+
+    void speicherfehlerWerdenGemeldet()
+    {
+        QFETCH(int, fall);
+        QFETCH(int, code);
+        QFETCH(int, ton);
+        QFETCH(bool, tonImmer);
+        QFETCH(int, art);
+        QFETCH(bool, geschrieben);
+        TFakeDateisystem fs;
+        const std::string F = "/daten/Auto.SPR", B = "/daten/Auto.SPK";
+        fs.Dateien[B] = "alt";
+        fs.LoeschenScheitert = fall == 1;
+        fs.ErzeugenScheitert = fall == 4;
+        fs.SchreibenScheitertNach = fall == 8 ? 150 : -1;
+        DatenEingeben();
+        DateiName = F;
+        WarnTonAn = true;
+        TQtPlattform::NaechsteAntwort(mrOk);
+
+        QCOMPARE(m_form->SpeichernClick(m_form->MP_1_3), geschrieben);
+        QCOMPARE(Codes(), QList<int>{code});
+        const TMeldung &m = Letzte();
+        QCOMPARE(m.Hilfe, code);
+        QCOMPARE(m.TonArt, ton);
+        QCOMPARE(m.TonImmer, tonImmer);
+        QCOMPARE(static_cast<int>(m.Art), art);
+        QCOMPARE(m.Knoepfe, unsigned(KnopfOK | KnopfHilfe));
+        QCOMPARE(m_plattform->Toene, std::vector<int>{ton});
+        QCOMPARE(Gespeichert, geschrieben);
+        QCOMPARE(DateiName, F);
+        if (fall == 1)
+            QCOMPARE(m.Text, Sicherungsmeldung(1, F, B).Text);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void schliessenMitJaSpeichert_data()
+    {
+        QTest::addColumn<bool>("erzeugenScheitert");
+        QTest::addColumn<bool>("abbrechen");
+        QTest::addColumn<bool>("geschlossen");
+        QTest::newRow("Speichern scheitert: bleibt offen") << true << false << false;
+        QTest::newRow("Dialog abgebrochen: schließt") << false << true << true;
+        QTest::newRow("gespeichert: schließt") << false << false << true;
+    }
+
+    void schliessenMitJaSpeichert()
+    {
+        QFETCH(bool, erzeugenScheitert);
+        QFETCH(bool, abbrechen);
+        QFETCH(bool, geschlossen);
+        TFakeDateisystem fs;
+        fs.ErzeugenScheitert = erzeugenScheitert;
+        DatenEingeben();
+        TQtPlattform::NaechsteAntwort(mrYes);
+        if (erzeugenScheitert)
+            TQtPlattform::NaechsteAntwort(mrOk);
+        if (abbrechen)
+            NaechsteDateiAuswahl("");
+        else
+            DateiName = "/daten/Auto.SPR";
+
+        QCOMPARE(m_form->close(), geschlossen);
+        QCOMPARE(m_form->isVisible(), !geschlossen);
+        QCOMPARE(AnzahlFuellungen(), 3);
+        QCOMPARE(Codes().first(), 8108);
+        QCOMPARE(fs.Dateien.count("/daten/Auto.SPR") > 0, !erzeugenScheitert && !abbrechen);
+        QCOMPARE(Gespeichert, !erzeugenScheitert && !abbrechen);
+    }
+};
+
+QTEST_MAIN(DateienTest)
+#include "DateienTest.moc"
