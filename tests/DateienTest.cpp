@@ -350,8 +350,14 @@ private slots:
         QTest::addColumn<bool>("tonImmer");
         QTest::addColumn<int>("art");
         QTest::addColumn<bool>("geschrieben");
-        QTest::newRow("1: alte Kopie bleibt") << 1 << 8105 << 4 << false << int(TKastenArt::Warnung) << true;
-        QTest::newRow("4: nicht angelegt") << 4 << 8001 << 5 << true << int(TKastenArt::Fehler) << false;
+        // Sets 1..3 wrote the new file (warning), 4..7 could not create it.
+        for (int satz = 1; satz <= 7; ++satz) {
+            const bool angelegt = satz < 4;
+            QTest::addRow("Fehlersatz %d", satz) << satz << (angelegt ? 8105 : 8001) << (angelegt ? 4 : 5)
+                                                 << !angelegt
+                                                 << int(angelegt ? TKastenArt::Warnung : TKastenArt::Fehler)
+                                                 << angelegt;
+        }
         QTest::newRow("Schreibfehler") << 8 << 8001 << 5 << true << int(TKastenArt::Fehler) << false;
     }
 
@@ -366,8 +372,12 @@ private slots:
         TFakeDateisystem fs;
         const std::string F = "/daten/Auto.SPR", B = "/daten/Auto.SPK";
         fs.Dateien[B] = "alt";
-        fs.LoeschenScheitert = fall == 1;
-        fs.ErzeugenScheitert = fall == 4;
+        const int bits = fall < 8 ? fall : 0;
+        if (bits & 2)
+            fs.Dateien[F] = "bisher";   // only an existing file can fail to be renamed
+        fs.LoeschenScheitert = bits & 1;
+        fs.UmbenennenScheitert = bits & 2;
+        fs.ErzeugenScheitert = bits & 4;
         fs.SchreibenScheitertNach = fall == 8 ? 150 : -1;
         DatenEingeben();
         DateiName = F;
@@ -385,8 +395,8 @@ private slots:
         QCOMPARE(m_plattform->Toene, std::vector<int>{ton});
         QCOMPARE(Gespeichert, geschrieben);
         QCOMPARE(DateiName, F);
-        if (fall == 1)
-            QCOMPARE(m.Text, Sicherungsmeldung(1, F, B).Text);
+        if (bits)
+            QCOMPARE(m.Text, Sicherungsmeldung(bits, F, B).Text);
         QVERIFY(!QApplication::overrideCursor());
     }
 
