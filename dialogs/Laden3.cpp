@@ -12,14 +12,10 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -35,8 +31,6 @@ namespace {
 
 constexpr int DesignBreite = 430;
 constexpr int DesignHoehe = 300;
-constexpr int PfadRolle = Qt::UserRole;
-constexpr int StufeRolle = Qt::UserRole + 1;
 
 std::deque<std::string> &Antworten()
 {
@@ -52,19 +46,6 @@ std::string S(const QString &text)
 QString Q(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-QString OhneSchraegstrich(const QString &pfad)
-{
-    QString ergebnis = pfad;
-    while (ergebnis.size() > 1 && ergebnis.endsWith(u'/'))
-        ergebnis.chop(1);
-    return ergebnis;
-}
-
-QString MitSchraegstrich(const QString &pfad)
-{
-    return pfad.endsWith(u'/') ? pfad : pfad + u'/';
 }
 
 bool IstVerzeichnis(const QString &pfad)
@@ -104,30 +85,6 @@ TMeldung Hinweis(TKastenArt art, unsigned knoepfe, const std::string &text)
     return m;
 }
 
-// Indents each entry of the directory list by its step, as the classic
-// directory list draws the path as a little tree.
-class TEinzugDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *maler, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem eingerueckt = option;
-        eingerueckt.rect.setLeft(option.rect.left() + Einzug(option) * index.data(StufeRolle).toInt());
-        QStyledItemDelegate::paint(maler, eingerueckt, index);
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QSize groesse = QStyledItemDelegate::sizeHint(option, index);
-        groesse.rwidth() += Einzug(option) * index.data(StufeRolle).toInt();
-        return groesse;
-    }
-
-private:
-    static int Einzug(const QStyleOptionViewItem &option) { return option.fontMetrics.averageCharWidth() * 2; }
-};
-
 } // namespace
 
 TLadeSelfMade::TLadeSelfMade(QWidget *parent)
@@ -159,10 +116,8 @@ TLadeSelfMade::TLadeSelfMade(QWidget *parent)
     FilterCB1->installEventFilter(this);
 
     Label1 = new QLabel(u"&Verzeichnis"_s, this);
-    DirLB1 = new QListWidget(this);
+    DirLB1 = new TVerzeichnisListe(this);
     DirLB1->setObjectName(u"DirLB1"_s);
-    DirLB1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DirLB1->setItemDelegate(new TEinzugDelegate(DirLB1));
     DirLB1->setMinimumWidth(DirLB1->fontMetrics().averageCharWidth() * 24);
     Label1->setBuddy(DirLB1);
     DirLB1->installEventFilter(this);
@@ -179,6 +134,7 @@ TLadeSelfMade::TLadeSelfMade(QWidget *parent)
     Lade = new QPushButton(u"Ö&ffnen"_s, this);
     Lade->setObjectName(u"Lade"_s);
     Lade->setDefault(true);
+    DirLB1->StandardKnopfSetzen(Lade);
     Button2 = new QPushButton(u"&Abbruch"_s, this);
     Button2->setObjectName(u"Button2"_s);
     // Room for the longer of the two captions.
@@ -225,9 +181,7 @@ TLadeSelfMade::TLadeSelfMade(QWidget *parent)
             Edit1->setText(gewaehlt.first()->text());
     });
     connect(FileLB1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *) { LadeClick(); });
-    connect(DirLB1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *eintrag) {
-        VerzeichnisSetzen(eintrag->data(PfadRolle).toString());
-    });
+    connect(DirLB1, &TVerzeichnisListe::Geoeffnet, this, &TLadeSelfMade::VerzeichnisSetzen);
     connect(DriveCB1, &QComboBox::activated, this, [this](int index) {
         VerzeichnisSetzen(DriveCB1->itemData(index).toString());
     });
@@ -236,7 +190,7 @@ TLadeSelfMade::TLadeSelfMade(QWidget *parent)
         NameNeuAufbauen();
     });
 
-    LaufwerkeFuellen();
+    LaufwerkeFuellen(DriveCB1);
     VerzeichnisSetzen(QDir::currentPath());
     Edit1->setText(u"*.*"_s);
     GroesseFestlegen();
@@ -259,34 +213,6 @@ void TLadeSelfMade::GroesseFestlegen()
     setFixedSize(breite, hoehe);
 }
 
-void TLadeSelfMade::LaufwerkeFuellen()
-{
-    const QSignalBlocker sperre(DriveCB1);
-    DriveCB1->clear();
-    const QIcon bild = style()->standardIcon(QStyle::SP_DriveHDIcon);
-    QStringList laufwerke;
-    for (const std::string &laufwerk : EingehaengteLaufwerke())
-        laufwerke << Q(laufwerk);
-    // The root always belongs in the list, even if the mount table is unreadable.
-    if (!laufwerke.contains(u"/"_s))
-        laufwerke.prepend(u"/"_s);
-    for (const QString &laufwerk : laufwerke)
-        DriveCB1->addItem(bild, laufwerk, laufwerk);
-}
-
-// The mount point that holds pfad: the longest one that is a prefix of it.
-QString TLadeSelfMade::LaufwerkVon(const QString &pfad) const
-{
-    QString bestes = u"/"_s;
-    for (int i = 0; i < DriveCB1->count(); ++i) {
-        const QString laufwerk = DriveCB1->itemData(i).toString();
-        const bool passt = laufwerk == u"/"_s || pfad == laufwerk || pfad.startsWith(MitSchraegstrich(laufwerk));
-        if (passt && laufwerk.size() > bestes.size())
-            bestes = laufwerk;
-    }
-    return bestes;
-}
-
 QString TLadeSelfMade::Verzeichnis() const
 {
     return m_verzeichnis;
@@ -296,58 +222,16 @@ QString TLadeSelfMade::Verzeichnis() const
 // the name field, as the change events of the three lists do.
 void TLadeSelfMade::VerzeichnisSetzen(const QString &verzeichnis)
 {
-    QString pfad = QDir::cleanPath(QDir(verzeichnis).absolutePath());
     // A directory that vanished meanwhile: show the nearest one that is left.
-    while (!QFileInfo(pfad).isDir() && pfad != u"/"_s)
-        pfad = QFileInfo(pfad).path();
+    const QString pfad = VorhandenesVerzeichnis(verzeichnis);
     const QString neu = MitSchraegstrich(pfad);
     const bool geaendert = neu != m_verzeichnis;
     m_verzeichnis = neu;
-    {
-        const QSignalBlocker sperre(DriveCB1);
-        DriveCB1->setCurrentIndex(DriveCB1->findData(LaufwerkVon(pfad)));
-    }
-    VerzeichnisListeFuellen();
+    LaufwerkAnzeigen(DriveCB1, pfad);
+    DirLB1->Fuellen(pfad, LaufwerkVon(DriveCB1, pfad));
     DateilisteFuellen();
     if (geaendert)
         NameNeuAufbauen();
-}
-
-// The path from the volume's root down to the current directory, each step
-// one indent deeper, then the visible subdirectories one step further in.
-void TLadeSelfMade::VerzeichnisListeFuellen()
-{
-    DirLB1->clear();
-    const QString aktuell = OhneSchraegstrich(m_verzeichnis);
-    const QString laufwerk = LaufwerkVon(aktuell);
-    const QIcon offen = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon zu = style()->standardIcon(QStyle::SP_DirClosedIcon);
-
-    QStringList pfade{laufwerk};
-    QString pfad = laufwerk;
-    for (const QString &teil : aktuell.mid(laufwerk.size()).split(u'/', Qt::SkipEmptyParts)) {
-        pfad = MitSchraegstrich(pfad) + teil;
-        pfade << pfad;
-    }
-
-    auto eintragen = [this](const QIcon &bild, const QString &text, const QString &ziel, int stufe) {
-        auto *eintrag = new QListWidgetItem(bild, text, DirLB1);
-        eintrag->setData(PfadRolle, ziel);
-        eintrag->setData(StufeRolle, stufe);
-        return eintrag;
-    };
-
-    QListWidgetItem *aktuellerEintrag = nullptr;
-    for (int stufe = 0; stufe < pfade.size(); ++stufe) {
-        const QString text = stufe == 0 ? laufwerk : QFileInfo(pfade[stufe]).fileName();
-        aktuellerEintrag = eintragen(offen, text, pfade[stufe], stufe);
-    }
-    const QStringList unter = QDir(aktuell).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : unter)
-        eintragen(zu, name, MitSchraegstrich(aktuell) + name, int(pfade.size()));
-
-    DirLB1->setCurrentItem(aktuellerEintrag);
-    DirLB1->scrollToItem(aktuellerEintrag);
 }
 
 // Files of the directory that match the type's mask, letter case ignored.
@@ -380,7 +264,7 @@ void TLadeSelfMade::Vorbereiten(bool modus, const QString &verzeichnis, const QS
     DialogModus = modus;
     Bestaetigt = false;
 
-    LaufwerkeFuellen();
+    LaufwerkeFuellen(DriveCB1);
     if (IstVerzeichnis(verzeichnis))
         VerzeichnisSetzen(verzeichnis);
     else
@@ -511,30 +395,6 @@ bool TLadeSelfMade::eventFilter(QObject *objekt, QEvent *ereignis)
             if (!Edit1->hasSelectedText())
                 Edit1->selectAll();
         });
-    }
-
-    // While the directory list has the focus, Enter opens the entry instead
-    // of confirming.
-    if (objekt == DirLB1) {
-        switch (ereignis->type()) {
-        case QEvent::FocusIn:
-            Lade->setDefault(false);
-            break;
-        case QEvent::FocusOut:
-            Lade->setDefault(true);
-            break;
-        case QEvent::KeyPress: {
-            const auto *taste = static_cast<QKeyEvent *>(ereignis);
-            if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-                if (QListWidgetItem *eintrag = DirLB1->currentItem())
-                    VerzeichnisSetzen(eintrag->data(PfadRolle).toString());
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
     }
     return QDialog::eventFilter(objekt, ereignis);
 }

@@ -2,6 +2,8 @@
 // name, with the file name rules.
 #pragma once
 
+#include "Verzeichnisliste.h"
+
 #include <QDialog>
 
 #include <string>
@@ -9,7 +11,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 class TLadeSelfMade : public QDialog {
@@ -36,7 +37,7 @@ public:
     bool Bestaetigt = false;
 
     QLabel *Label1 = nullptr;
-    QListWidget *DirLB1 = nullptr;
+    TVerzeichnisListe *DirLB1 = nullptr;
     QLabel *Label2 = nullptr;
     QComboBox *DriveCB1 = nullptr;
     QLabel *Label3 = nullptr;
@@ -55,9 +56,6 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
-    void LaufwerkeFuellen();
-    QString LaufwerkVon(const QString &pfad) const;
-    void VerzeichnisListeFuellen();
     void DateilisteFuellen();
     // Edit1 from AktuellerName and the type's extension.
     void NameNeuAufbauen();

@@ -9,14 +9,12 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -43,49 +41,12 @@ const QString HinweisAktion1 = u"Konfigurationsdatei bei Programmende in dieses 
 const QString HinweisAktion2 = u"Konfigurationsdatei laden"_s;
 const QString HinweisAktion3 = u"Konfigurationsdatei laden und bei Programmende in dieses Verzeichnis speichern"_s;
 
-QString OhneSchraegstrich(const QString &pfad)
-{
-    QString ergebnis = pfad;
-    while (ergebnis.size() > 1 && ergebnis.endsWith(u'/'))
-        ergebnis.chop(1);
-    return ergebnis;
-}
-
-QString MitSchraegstrich(const QString &pfad)
-{
-    return pfad.endsWith(u'/') ? pfad : pfad + u'/';
-}
-
 void Faerben(QLabel *label, const QColor &farbe)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, farbe);
     label->setPalette(palette);
 }
-
-// Indents each entry of the directory list by its step, as the classic
-// directory list box draws the path as a little tree.
-class TEinzugDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *maler, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem eingerueckt = option;
-        eingerueckt.rect.setLeft(option.rect.left() + Einzug(option) * index.data(TForm5::StufeRolle).toInt());
-        QStyledItemDelegate::paint(maler, eingerueckt, index);
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QSize groesse = QStyledItemDelegate::sizeHint(option, index);
-        groesse.rwidth() += Einzug(option) * index.data(TForm5::StufeRolle).toInt();
-        return groesse;
-    }
-
-private:
-    static int Einzug(const QStyleOptionViewItem &option) { return option.fontMetrics.averageCharWidth() * 2; }
-};
 
 // Shows a path shortened in the middle when it is wider than the label, so
 // a deep directory neither widens the dialog nor loses its last part.
@@ -129,12 +90,9 @@ TForm5::TForm5(QWidget *parent)
     Drive_CB1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Drive_CB1->setMinimumContentsLength(8);
 
-    Dir_LB1 = new QListWidget(this);
+    Dir_LB1 = new TVerzeichnisListe(this);
     Dir_LB1->setObjectName(u"Dir_LB1"_s);
     Dir_LB1->setToolTip(u"Mögliche Verzeichnisse"_s);
-    Dir_LB1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Dir_LB1->setItemDelegate(new TEinzugDelegate(Dir_LB1));
-    Dir_LB1->installEventFilter(this);
     // Room for a few steps of a path, whatever the font.
     Dir_LB1->setMinimumWidth(Dir_LB1->fontMetrics().averageCharWidth() * 26);
 
@@ -167,6 +125,7 @@ TForm5::TForm5(QWidget *parent)
     Button1 = new QPushButton(u"&OK"_s, this);
     Button1->setObjectName(u"Button1"_s);
     Button1->setDefault(true);
+    Dir_LB1->StandardKnopfSetzen(Button1);
     Button2 = new QPushButton(u"&Abbruch"_s, this);
     Button2->setObjectName(u"Button2"_s);
     Button3 = new QPushButton(u"&Hilfe"_s, this);
@@ -213,13 +172,13 @@ TForm5::TForm5(QWidget *parent)
     connect(Drive_CB1, &QComboBox::activated, this, [this](int index) {
         VerzeichnisSetzen(Drive_CB1->itemData(index).toString());
     });
-    connect(Dir_LB1, &QListWidget::itemDoubleClicked, this, &TForm5::EintragOeffnen);
+    connect(Dir_LB1, &TVerzeichnisListe::Geoeffnet, this, &TForm5::VerzeichnisSetzen);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm5::AktionWaehlen);
     connect(Button1, &QPushButton::clicked, this, &TForm5::OkClick);
     connect(Button2, &QPushButton::clicked, this, &TForm5::reject);
     connect(Button3, &QPushButton::clicked, this, [] { THilfe::Instanz().ThemaZeigen(u"F5_All"_s); });
 
-    LaufwerkeFuellen();
+    LaufwerkeFuellen(Drive_CB1);
     GroesseFestlegen();
 }
 
@@ -269,40 +228,6 @@ void TForm5::GroesseFestlegen()
     setFixedSize(breite, hoehe);
 }
 
-void TForm5::LaufwerkeFuellen()
-{
-    const QSignalBlocker sperre(Drive_CB1);
-    Drive_CB1->clear();
-    const QIcon bild = style()->standardIcon(QStyle::SP_DriveHDIcon);
-    QStringList laufwerke;
-    for (const std::string &laufwerk : EingehaengteLaufwerke())
-        laufwerke << QString::fromStdString(laufwerk);
-    // The root always belongs in the list, even if the mount table is unreadable.
-    if (!laufwerke.contains(u"/"_s))
-        laufwerke.prepend(u"/"_s);
-    for (const QString &laufwerk : laufwerke)
-        Drive_CB1->addItem(bild, laufwerk, laufwerk);
-}
-
-// The mount point that holds pfad: the longest one that is a prefix of it.
-QString TForm5::LaufwerkVon(const QString &pfad) const
-{
-    QString bestes = u"/"_s;
-    for (int i = 0; i < Drive_CB1->count(); ++i) {
-        const QString laufwerk = Drive_CB1->itemData(i).toString();
-        const bool passt = laufwerk == u"/"_s || pfad == laufwerk || pfad.startsWith(MitSchraegstrich(laufwerk));
-        if (passt && laufwerk.size() > bestes.size())
-            bestes = laufwerk;
-    }
-    return bestes;
-}
-
-void TForm5::LaufwerkAnzeigen()
-{
-    const QSignalBlocker sperre(Drive_CB1);
-    Drive_CB1->setCurrentIndex(Drive_CB1->findData(LaufwerkVon(OhneSchraegstrich(m_verzeichnis))));
-}
-
 QString TForm5::Verzeichnis() const
 {
     return m_verzeichnis;
@@ -310,62 +235,14 @@ QString TForm5::Verzeichnis() const
 
 void TForm5::VerzeichnisSetzen(const QString &verzeichnis)
 {
-    QString pfad = QDir::cleanPath(QDir(verzeichnis).absolutePath());
     // A directory that vanished meanwhile: show the nearest one that is left.
-    while (!QFileInfo(pfad).isDir() && pfad != u"/"_s)
-        pfad = QFileInfo(pfad).path();
+    const QString pfad = VorhandenesVerzeichnis(verzeichnis);
     m_verzeichnis = MitSchraegstrich(pfad);
     Label3->setText(pfad);
     Label3->setToolTip(pfad);
-    LaufwerkAnzeigen();
-    VerzeichnisListeFuellen();
+    LaufwerkAnzeigen(Drive_CB1, pfad);
+    Dir_LB1->Fuellen(pfad, LaufwerkVon(Drive_CB1, pfad));
     AktInfo();
-}
-
-// The path from the volume's root down to the current directory, each step
-// one indent deeper, then the visible subdirectories one step further in.
-void TForm5::VerzeichnisListeFuellen()
-{
-    Dir_LB1->clear();
-    const QString aktuell = OhneSchraegstrich(m_verzeichnis);
-    const QString laufwerk = LaufwerkVon(aktuell);
-    const QIcon offen = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon zu = style()->standardIcon(QStyle::SP_DirClosedIcon);
-
-    QStringList pfade{laufwerk};
-    const QString rest = aktuell.mid(laufwerk.size());
-    QString pfad = laufwerk;
-    for (const QString &teil : rest.split(u'/', Qt::SkipEmptyParts)) {
-        pfad = MitSchraegstrich(pfad) + teil;
-        pfade << pfad;
-    }
-
-    auto eintragen = [this](const QIcon &bild, const QString &text, const QString &pfad, int stufe) {
-        auto *eintrag = new QListWidgetItem(bild, text, Dir_LB1);
-        eintrag->setData(PfadRolle, pfad);
-        eintrag->setData(StufeRolle, stufe);
-        return eintrag;
-    };
-
-    QListWidgetItem *aktuellerEintrag = nullptr;
-    for (int stufe = 0; stufe < pfade.size(); ++stufe) {
-        const QString text = stufe == 0 ? laufwerk : QFileInfo(pfade[stufe]).fileName();
-        aktuellerEintrag = eintragen(offen, text, pfade[stufe], stufe);
-    }
-
-    const QStringList unter = QDir(aktuell).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                      QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : unter)
-        eintragen(zu, name, MitSchraegstrich(aktuell) + name, int(pfade.size()));
-
-    Dir_LB1->setCurrentItem(aktuellerEintrag);
-    Dir_LB1->scrollToItem(aktuellerEintrag);
-}
-
-void TForm5::EintragOeffnen(QListWidgetItem *eintrag)
-{
-    if (eintrag)
-        VerzeichnisSetzen(eintrag->data(PfadRolle).toString());
 }
 
 void TForm5::HinweisSetzen(const QString &hinweis)
@@ -478,7 +355,7 @@ void TForm5::showEvent(QShowEvent *ereignis)
         move(bildschirm->availableGeometry().center() - rect().center());
 
     // Volumes may have come and gone since the last time.
-    LaufwerkeFuellen();
+    LaufwerkeFuellen(Drive_CB1);
     QString start;
     const QString konfig = QString::fromStdString(KonfigVerzeichnis);
     const QString daten = QString::fromStdString(DatenVerzeichnis);
@@ -489,31 +366,4 @@ void TForm5::showEvent(QShowEvent *ereignis)
     else
         start = QDir::homePath();
     VerzeichnisSetzen(start);
-}
-
-// While the directory list has the focus, Enter opens the entry instead of
-// pressing OK.
-bool TForm5::eventFilter(QObject *objekt, QEvent *ereignis)
-{
-    if (objekt == Dir_LB1) {
-        switch (ereignis->type()) {
-        case QEvent::FocusIn:
-            Button1->setDefault(false);
-            break;
-        case QEvent::FocusOut:
-            Button1->setDefault(true);
-            break;
-        case QEvent::KeyPress: {
-            const auto *taste = static_cast<QKeyEvent *>(ereignis);
-            if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-                EintragOeffnen(Dir_LB1->currentItem());
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(objekt, ereignis);
 }

@@ -2,13 +2,13 @@
 // none was found at start-up, or load the file of another directory.
 #pragma once
 
+#include "Verzeichnisliste.h"
+
 #include <QDialog>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 class TForm5 : public QDialog {
@@ -31,12 +31,12 @@ public:
     int Aktion() const { return m_aktion; }
 
     // Entries of Dir_LB1 carry their full path and their indentation step.
-    static constexpr int PfadRolle = Qt::UserRole;
-    static constexpr int StufeRolle = Qt::UserRole + 1;
+    static constexpr int PfadRolle = TVerzeichnisListe::PfadRolle;
+    static constexpr int StufeRolle = TVerzeichnisListe::StufeRolle;
 
     QLabel *Label1 = nullptr;
     QComboBox *Drive_CB1 = nullptr;
-    QListWidget *Dir_LB1 = nullptr;
+    TVerzeichnisListe *Dir_LB1 = nullptr;
     QGroupBox *InfoBox1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -50,14 +50,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *ereignis) override;
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
-    void LaufwerkeFuellen();
-    void LaufwerkAnzeigen();
-    QString LaufwerkVon(const QString &pfad) const;
-    void VerzeichnisListeFuellen();
-    void EintragOeffnen(QListWidgetItem *eintrag);
     void AktionWaehlen(int index);
     void HinweisSetzen(const QString &hinweis);
     void GroesseFestlegen();
