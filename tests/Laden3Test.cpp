@@ -1,5 +1,4 @@
-// The file dialog driven like a user on the offscreen platform: names,
-// directories, extensions, the three messages and the dialog state.
+// The file dialog driven like a user: names, directories, extensions, messages.
 #include "Laden3.h"
 #include "Oberflaeche.h"
 #include "Zusatz1.h"
@@ -42,9 +41,16 @@ void Eingeben(TLadeSelfMade &d, const QString &text)
     QTest::keyClick(d.Edit1, Qt::Key_Return);
 }
 
-const TMeldung &Letzte()
+const TMeldung &Letzte() { return TQtPlattform::GezeigteMeldungen().back(); }
+
+// The dialog's notes all sound always and have no help page.
+void PruefeHinweis(const std::string &text, TKastenArt art, unsigned knoepfe)
 {
-    return TQtPlattform::GezeigteMeldungen().back();
+    QCOMPARE(Letzte().Text, text);
+    QCOMPARE(int(Letzte().Art), int(art));
+    QCOMPARE(Letzte().Knoepfe, knoepfe);
+    QCOMPARE(Letzte().Hilfe, 0);
+    QVERIFY(Letzte().TonImmer);
 }
 
 } // namespace
@@ -106,10 +112,7 @@ private slots:
             TQtPlattform::NaechsteAntwort(mrOk);
             d.Lade->click();
             QVERIFY(d.isVisible());
-            QCOMPARE(Letzte().Text, Zeichenfehler);
-            QCOMPARE(int(Letzte().Art), int(TKastenArt::Fehler));
-            QCOMPARE(Letzte().Knoepfe, unsigned(KnopfOK));
-            QVERIFY(Letzte().TonImmer);
+            PruefeHinweis(Zeichenfehler, TKastenArt::Fehler, KnopfOK);
             Eingeben(d, u"AUTO"_s);
         });
         QCOMPARE(ergebnis, Pfad(u"AUTO.SPR"_s));
@@ -117,16 +120,20 @@ private slots:
 
     void getippteEndungWirdErsetzt()
     {
-        QCOMPARE(Auswahl(false, "", [](TLadeSelfMade &d) { Eingeben(d, u"auto.txt"_s); }), Pfad(u"auto.SPR"_s));
-        QCOMPARE(Auswahl(false, "", [](TLadeSelfMade &d) { Eingeben(d, u"AUTO.TXT"_s); }), Pfad(u"AUTO.SPR"_s));
+        QVERIFY(QDir(m_dir).mkdir(u"unter"_s));
+        // A bare directory name is a file name in the current directory.
+        for (const auto &[ein, aus] : {std::pair{u"auto.txt"_s, u"auto.SPR"_s}, {u"AUTO.TXT"_s, u"AUTO.SPR"_s},
+                                       {u"unter"_s, u"unter.SPR"_s}}) {
+            const QString e = ein;
+            QCOMPARE(Auswahl(false, "", [&](TLadeSelfMade &d) { Eingeben(d, e); }), Pfad(aus));
+        }
         // Entering the type list keeps the typed name; a new type rebuilds it.
-        const std::string ergebnis = Auswahl(true, "", [](TLadeSelfMade &d) {
+        QCOMPARE(Auswahl(true, "", [](TLadeSelfMade &d) {
             QTest::keyClicks(d.Edit1, u"WAGEN.SPR"_s);
             d.FilterCB1->setFocus();
             d.FilterCB1->setCurrentIndex(1);
             QCOMPARE(d.Edit1->text(), u"WAGEN.SPK"_s);
-        });
-        QCOMPARE(ergebnis, std::string());
+        }), std::string());
     }
 
     void verzeichnispfadWechseltOhneMeldung()
@@ -141,8 +148,6 @@ private slots:
             Eingeben(d, u"AUTO"_s);
         });
         QCOMPARE(ergebnis, Pfad(u"unter/AUTO.SPR"_s));
-        // A bare directory name is a file name in the current directory.
-        QCOMPARE(Auswahl(false, "", [](TLadeSelfMade &d) { Eingeben(d, u"unter"_s); }), Pfad(u"unter.SPR"_s));
     }
 
     void leerzeichenWirdAbgelehnt()
@@ -176,12 +181,9 @@ private slots:
             Eingeben(d, u"FEHLT"_s);
             QVERIFY(d.isVisible());
             QCOMPARE(d.Edit1->text(), u"FEHLT.SPR"_s);
-            QCOMPARE(Letzte().Text, "Die Datei '" + Pfad(u"FEHLT.SPR"_s) +
-                                        "'\rexistiert nicht und kann desshalb auch nicht geladen werden.");
-            QCOMPARE(int(Letzte().Art), int(TKastenArt::Information));
-            QCOMPARE(Letzte().Knoepfe, unsigned(KnopfOK));
-            QCOMPARE(Letzte().Hilfe, 0);
-            QVERIFY(Letzte().TonImmer);
+            PruefeHinweis("Die Datei '" + Pfad(u"FEHLT.SPR"_s) +
+                              "'\rexistiert nicht und kann desshalb auch nicht geladen werden.",
+                          TKastenArt::Information, KnopfOK);
         });
         QCOMPARE(ergebnis, std::string());
     }
@@ -197,11 +199,9 @@ private slots:
             TQtPlattform::NaechsteAntwort(mrNo);
             Eingeben(d, u"ANDERS"_s);
             QVERIFY(d.isVisible());
-            QCOMPARE(Letzte().Text, "Die Datei '" + Pfad(u"ANDERS.SPR"_s) +
-                                        "' existiert bereits.\r\rMöchten Sie sie überschreiben ?");
-            QCOMPARE(int(Letzte().Art), int(TKastenArt::Bestaetigen));
-            QCOMPARE(Letzte().Knoepfe, unsigned(KnopfJa | KnopfNein));
-            QVERIFY(Letzte().TonImmer);
+            PruefeHinweis("Die Datei '" + Pfad(u"ANDERS.SPR"_s) +
+                              "' existiert bereits.\r\rMöchten Sie sie überschreiben ?",
+                          TKastenArt::Bestaetigen, KnopfJa | KnopfNein);
             TQtPlattform::NaechsteAntwort(mrYes);
             d.Lade->click();
         });
