@@ -5,6 +5,7 @@
 
 #include "Datendatei.h"
 #include "Laden3.h"
+#include "Meldungen.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
 
@@ -94,40 +95,7 @@ private:
 // True when the user wants to go on loading; Yes means "save by hand first".
 bool AlteDatenVerwerfen()
 {
-    if (Gespeichert)
-        return true;
-    TMeldung frage;
-    frage.Code = 8107;
-    frage.Text = "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\r"
-                 "Durch das Laden neuer Daten werden die 'alten' automatisch gelöscht.\r\r"
-                 "Möchten Sie die Daten vorher speichern?\r\r"
-                 "Wenn Sie auf JA klicken, wird der Ladevorgang abgebrochen.\r"
-                 "Sie können dann die Daten \"von Hand\" speichern.";
-    frage.TonArt = 3;
-    frage.TonImmer = true;
-    frage.Art = TKastenArt::Warnung;
-    frage.Knoepfe = KnopfJa | KnopfNein | KnopfHilfe;
-    frage.Hilfe = 8107;
-    return Melden(frage) == mrNo;
-}
-
-// A confirmation before saving whose Yes opens a settings dialog.
-bool VorDemSpeichernFragen(int code, const std::string &text)
-{
-    TMeldung frage;
-    frage.Code = code;
-    frage.Text = text;
-    frage.TonArt = 1;
-    frage.TonImmer = false;
-    frage.Art = TKastenArt::Bestaetigen;
-    frage.Knoepfe = KnopfJa | KnopfNein | KnopfHilfe;
-    frage.Hilfe = code;
-    return Melden(frage) == mrYes;
-}
-
-bool EtwasZuMelden(const TMeldung &m)
-{
-    return m.Code != 0 || !m.Text.empty();
+    return Gespeichert || Melden(TMeldungsNr::UngespeichertLaden) == mrNo;
 }
 
 } // namespace
@@ -153,7 +121,7 @@ void TForm1::LadenClick()
         TLadeAnzeige anzeige(*this);
         ergebnis = DatenLaden(datei, anzeige.Fortschritt());
     }
-    if (EtwasZuMelden(ergebnis.Meldung))
+    if (!ergebnis.Meldung.Leer())
         Melden(ergebnis.Meldung);
     StatusAnzeigen();
 }
@@ -163,20 +131,10 @@ bool TForm1::SpeichernClick(QObject *sender)
     PanelsSchliessen();
     std::string datei = DateiName;
 
-    if (Kennzeichen.empty()
-        && VorDemSpeichernFragen(8211,
-                                 "Es wurde noch kein KFZ-Kennzeichen eingegeben.\r"
-                                 "Das Kennzeichen kann im Menuepunkt \"Bearbeiten | KFZ-Kennzeichen ändern\" "
-                                 "eingegeben werden.\r\r"
-                                 "Möchten Sie jetzt ein KFZ-Kennzeichen für die Daten angeben ?"))
+    // Saving goes on whatever the answers and the dialogs' outcome.
+    if (Kennzeichen.empty() && Melden(TMeldungsNr::KeinKennzeichen) == mrYes)
         MP_2_1Click();
-    if (Tankinhalt == 0
-        && VorDemSpeichernFragen(8213,
-                                 "Es wurde noch nicht die Tankgröße angegeben. \r"
-                                 "Der Tankinhalt wird für die Berechnung der theoretischen Fahrstrecke benötigt.\r"
-                                 "Der Tankinhalt kann im Menuepunkt \"Bearbeiten | Tankinhalt einstellen\" "
-                                 "eingegeben werden.\r\r"
-                                 "Möchten Sie nun einen Tankinhalt für die Daten angeben ?"))
+    if (Tankinhalt == 0 && Melden(TMeldungsNr::KeinTankinhalt) == mrYes)
         MP_2_2Click();
 
     const bool unterNeuemNamen = sender != nullptr && (sender == MP_1_4 || sender == SpeedButton6);
@@ -193,7 +151,7 @@ bool TForm1::SpeichernClick(QObject *sender)
         TLadeAnzeige anzeige(*this);
         ergebnis = DatenSpeichern(datei, anzeige.Fortschritt());
     }
-    if (EtwasZuMelden(ergebnis.Meldung))
+    if (!ergebnis.Meldung.Leer())
         Melden(ergebnis.Meldung);
     StatusAnzeigen();
     return ergebnis.Geschrieben;

@@ -1,6 +1,7 @@
 // The main window's vehicle settings (licence plate, tank capacity, fixed
 // consumption), the two switches and the printer commands.
 #include "Drucker.h"
+#include "Meldungen.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
 #include "Sprilo_Z.h"
@@ -76,18 +77,7 @@ void TForm1::DruckEinricht()
 void TForm1::DruckAufbau()
 {
     if (!DatenLogisch) {
-        TMeldung meldung;
-        meldung.Code = 8003;
-        meldung.Text = "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
-                       "Die Daten können nicht ausgedruckt werden.\r\r"
-                       "Ändern Sie vorher die entsprechenden Datensätze.\r\r"
-                       "Code : 8003";
-        meldung.TonArt = 5;
-        meldung.TonImmer = true;
-        meldung.Art = TKastenArt::Fehler;
-        meldung.Knoepfe = KnopfOK | KnopfHilfe;
-        meldung.Hilfe = 8003;
-        Melden(meldung);
+        Melden(TMeldungsNr::LogischeFehlerDruck);
         return;
     }
     // The print dialog takes over from here once printing exists.

@@ -70,7 +70,7 @@ TIntroForm::TIntroForm(QWidget *parent)
 
     Label2 = new QLabel(rahmen);
     Label2->setObjectName(u"Label2"_s);
-    Label2->setText(u"Version 3.2"_s);
+    Label2->setText(u"Version "_s + QString::fromLatin1(ProgrammVersion));
     Label2->setAlignment(Qt::AlignCenter);
 
     Image1 = new QLabel(rahmen);

@@ -1,6 +1,7 @@
 #include "PanelEingabe.h"
 
 #include "Feldpruefung.h"
+#include "Meldungen.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
@@ -23,9 +24,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString StationHinweisText = u"Tankstelle angeben"_s;
-const QString StationUnbekannt = u"Tankstelle unbekannt"_s;
 
 std::string Text(const QString &text)
 {
@@ -305,22 +303,10 @@ void TPanelEingabe::hideEvent(QHideEvent *ereignis)
 
 void TForm1::DatenNeuClick()
 {
-    if (!Gespeichert) {
-        TMeldung frage;
-        frage.Code = 8107;
-        frage.Text = "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\r"
-                     "Durch das Eingeben neuer Daten werden die 'alten' automatisch gelöscht.\r\r"
-                     "Möchten Sie die Daten vorher speichern?";
-        frage.TonArt = 3;
-        frage.TonImmer = true;
-        frage.Art = TKastenArt::Warnung;
-        frage.Knoepfe = KnopfJa | KnopfNein | KnopfHilfe;
-        frage.Hilfe = 8107;
-        // Yes means the user wants to save first (by hand); only an explicit
-        // No throws the data away.
-        if (Melden(frage) != mrNo)
-            return;
-    }
+    // Yes means the user wants to save first (by hand); only an explicit
+    // No throws the data away.
+    if (!Gespeichert && Melden(TMeldungsNr::UngespeichertNeu) != mrNo)
+        return;
     NeueDaten();
     StatusAnzeigen();
     ErweitereDaten();
@@ -331,16 +317,7 @@ void TForm1::ErweitereDaten()
     PanelsSchliessen();
 
     if (AnzahlFuellungen() >= MaxFuellungenEingabe) {
-        TMeldung voll;
-        voll.Code = 8203;
-        voll.Text = "Es wurde die maximale Anzahl von Tankfüllungen (" + ZahlMitPunkten(MaxFuellungenEingabe, 1)
-                    + ") eingegeben.\r\rDie Daten können nicht mehr erweitert werden.\r\rCode : 8203";
-        voll.TonArt = 2;
-        voll.TonImmer = true;
-        voll.Art = TKastenArt::Information;
-        voll.Knoepfe = KnopfOK | KnopfHilfe;
-        voll.Hilfe = 8203;
-        Melden(voll);
+        Melden(TMeldungsNr::MaximaleFuellungen, {ZahlMitPunkten(MaxFuellungenEingabe, 1)});
         return;
     }
 
@@ -353,7 +330,7 @@ void TForm1::ErweitereDaten()
     for (QLineEdit *e : {p.PE_Edit1, p.PE_Edit2, p.PE_Edit3, p.PE_Edit4, p.PE_Edit5})
         e->clear();
     p.PE_CB1->setCurrentIndex(-1);
-    p.PE_CB1->setEditText(StationHinweisText);
+    p.PE_CB1->setEditText(QString::fromUtf8(TankstelleHinweis));
     p.PE_CB2->setCurrentIndex(0);
     p.PE_Edit3->setToolTip(u"Gezahlter Betrag in Euro"_s);
     p.PE_RB1->setChecked(true);
@@ -467,18 +444,7 @@ void TForm1::FeldPruefen(uint8_t feldNr, uint8_t &fehlerNr)
         FehlerLabel1->setText(text);
         FehlerBox1->show();
         Signal(1, false);
-        int fehlerFeld = 0;
-        if (fehlerNr <= 4)
-            fehlerFeld = 1;
-        else if (fehlerNr <= 8)
-            fehlerFeld = 2;
-        else if (fehlerNr <= 11)
-            fehlerFeld = 4;
-        else if (fehlerNr == 12 || fehlerNr == 14 || fehlerNr == 16)
-            fehlerFeld = 5;
-        else
-            fehlerFeld = 7;
-        if (QWidget *ziel = p.Feld(fehlerFeld))
+        if (QWidget *ziel = p.Feld(FehlerFeld(fehlerNr)))
             ziel->setFocus(Qt::OtherFocusReason);
     }
     // Leaving a field correctly takes an earlier error away; the take-over
@@ -543,29 +509,18 @@ void TForm1::ExitDatEinClick()
 void TForm1::FuellungEinfuegen()
 {
     const TPanelEingabe &p = *PanelEingabe;
-    TTankFuellung f;
-    f.KMStand = TextInGanzzahl(Text(p.PE_Edit1->text())).Wert;
-    f.Datum = DatumLesen(Text(p.PE_Edit2->text())).Datum;
-
-    const QString station = p.PE_CB1->currentText();
-    if (station == StationHinweisText || station.isEmpty())
-        f.Tankstelle = Text(StationUnbekannt);
-    else
-        f.Tankstelle = Text(station.left(KapazitaetTankstelle));
-    f.TankstellenNr = static_cast<int8_t>(TankstellenIndex(f.Tankstelle));
-    f.AlteWaehrung = 0;
-
-    f.Betrag = TextInZahl(Text(p.PE_Edit3->text())).Wert;
-    f.Liter = TextInZahl(Text(p.PE_Edit4->text())).Wert;
-    const long double vollBei = TextInZahl(Text(p.PE_Edit5->text())).Wert;
-    f.Vollgetankt = p.PE_RB1->isChecked() ? 1 : 0;
-    f.LiterNachAbschaltung = f.Vollgetankt ? f.Liter - vollBei : 0.0L;
-    f.BetragNachAbschaltung = f.Liter != 0 ? f.Betrag * f.LiterNachAbschaltung / f.Liter : 0.0L;
-    f.LiterPreis = LiterPreisBerechnen(f.Betrag, f.Liter);
+    TFuellungsEingabe eingabe;
+    eingabe.KMStand = Text(p.PE_Edit1->text());
+    eingabe.Datum = Text(p.PE_Edit2->text());
+    eingabe.Tankstelle = Text(p.PE_CB1->currentText());
+    eingabe.Betrag = Text(p.PE_Edit3->text());
+    eingabe.Liter = Text(p.PE_Edit4->text());
+    eingabe.Vollgetankt = p.PE_RB1->isChecked();
+    eingabe.VollBei = Text(p.PE_Edit5->text());
 
     DatenVorhanden = true;
     Gespeichert = false;
-    FuellungAnhaengen(f);
+    FuellungAnhaengen(FuellungBilden(eingabe));
     bool logisch = true;
     ListeOrdnen(Fuellungen, logisch);
     DatenLogisch = logisch;

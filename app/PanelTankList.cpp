@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "Format.h"
 #include "Konfiguration.h"
+#include "Meldungen.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
@@ -171,16 +172,7 @@ void TForm1::PT_Einfuegen()
     QListWidget *liste = PanelTankList->PT_Liste;
     QLineEdit *edit = PanelTankList->PT_Edit1;
     if (liste->count() >= MaxTankstellen) {
-        TMeldung voll;
-        voll.Code = 8201;
-        voll.Text = Format("Es können nur %d Tankstellen fest vorgegeben werden.", {MaxTankstellen})
-                    + "\r\rCode : 8201";
-        voll.TonArt = 0;   // the plain beep
-        voll.TonImmer = false;
-        voll.Art = TKastenArt::Information;
-        voll.Knoepfe = KnopfOK | KnopfHilfe;
-        voll.Hilfe = 8201;
-        Melden(voll);
+        Melden(TMeldungsNr::TankstellenlisteVoll, {Format("%d", {MaxTankstellen})});
         return;   // the name stays in the field for after a deletion
     }
     // Taken as typed: neither trimmed nor checked against the list, so a
@@ -195,27 +187,12 @@ void TForm1::PT_Einfuegen()
 void TForm1::PT_Ende(QObject *sender)
 {
     if (sender == PanelTankList->PT_Button5) {
-        QListWidget *liste = PanelTankList->PT_Liste;
-        for (std::string &name : Tankstellen)
-            name.clear();
-        const int anzahl = std::min(liste->count(), MaxTankstellen);
-        for (int i = 0; i < anzahl; ++i)
-            Tankstellen[i] = Zeichenweise(liste->item(i)->text().toStdString(), KapazitaetTankstelle);
-        AnzahlTankstellen = static_cast<uint8_t>(anzahl);
-
-        if (AuswahlTankstelleNr >= AnzahlTankstellen)
-            AuswahlTankstelleNr = -1;   // "sonstige Tankstellen"
-
-        // The fill-ups keep their names; only their numbers follow the list.
-        if (DatenVorhanden) {
-            for (TTankFuellung &f : Fuellungen) {
-                const int nr = TankstellenIndex(f.Tankstelle);
-                if (nr != f.TankstellenNr) {
-                    f.TankstellenNr = static_cast<int8_t>(nr);
-                    Gespeichert = false;
-                }
-            }
-        }
+        const QListWidget *liste = PanelTankList->PT_Liste;
+        std::vector<std::string> namen;
+        for (int i = 0; i < liste->count(); ++i)
+            namen.push_back(liste->item(i)->text().toStdString());
+        if (TankstellenlisteUebernehmen(namen))
+            Gespeichert = false;
     }
     PanelsSchliessen();
     StatusAnzeigen();

@@ -10,6 +10,7 @@
 #include "Sprilo_V.h"
 #include "Sprilo_Z.h"
 #include "Zusatz1.h"
+#include "Zustand.h"
 
 #include <QApplication>
 
@@ -17,7 +18,6 @@ using namespace Qt::Literals::StringLiterals;
 
 int SpriloAusfuehren()
 {
-    MonatsTageSetzen();
     WarnTonAn = true;
 
     auto *intro = new TIntroForm;

@@ -3,6 +3,7 @@
 #include "Format.h"
 #include "Hilfe.h"
 #include "Konfiguration.h"
+#include "Meldungen.h"
 #include "PanelEingabe.h"
 #include "PanelTankList.h"
 #include "Sprilo_Dek.h"
@@ -581,12 +582,7 @@ void TForm1::PanelsSchliessen()
 void TForm1::MP_EndeClick()
 {
     if (Gespeichert) {
-        TMeldung frage;
-        frage.Text = "Das Programm wird beendet.\rIst das beabsichtigt ?";
-        frage.TonArt = 1;
-        frage.Art = TKastenArt::Bestaetigen;
-        frage.Knoepfe = KnopfJa | KnopfNein;
-        if (Melden(frage) == mrYes)
+        if (Melden(TMeldungsNr::BeendenBestaetigen) == mrYes)
             close();
         return;
     }
@@ -600,17 +596,7 @@ void TForm1::FormCloseQuery(bool &CanClose)
         CanClose = true;
         return;
     }
-    TMeldung frage;
-    frage.Code = 8108;
-    frage.Text = "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\r"
-                 "Durch das Beenden des Programmes werden die Daten gelöscht.\r\r"
-                 "Möchten Sie die Daten vorher speichern?";
-    frage.TonArt = 3;
-    frage.TonImmer = true;
-    frage.Art = TKastenArt::Warnung;
-    frage.Knoepfe = KnopfJa | KnopfNein | KnopfAbbruch | KnopfHilfe;
-    frage.Hilfe = 8108;
-    switch (Melden(frage)) {
+    switch (Melden(TMeldungsNr::UngespeichertBeenden)) {
     case mrYes:
         // Closing after a failed save would lose the data: stay open then.
         // A cancelled file dialog closes, as the user chose not to save.
@@ -669,39 +655,16 @@ void TForm1::ZeigNeues()
 
 void TForm1::ZeigSwHinw()
 {
-    TMeldung hinweis;
-    hinweis.Text = "Sprilo - Programm\t\tVersion 3.2\r"
-                   "===================\r\r"
-                   "Dieses Programm ist Freeware. Es darf kostenlos benutzt, kopiert und\r"
-                   "an andere weitergegeben werden, solange es unverändert und vollständig\r"
-                   "bleibt und dafür kein Geld verlangt wird.\r\r"
-                   "Die Nutzung geschieht auf eigene Verantwortung. Für Schäden, die durch\r"
-                   "die Benutzung des Programmes entstehen, wird keine Haftung übernommen.";
-    hinweis.TonArt = 1;
-    hinweis.Art = TKastenArt::Information;
-    hinweis.Knoepfe = KnopfOK;
-    Melden(hinweis);
+    Melden(TMeldungsNr::Softwarehinweis, {ProgrammVersion});
 }
 
 void TForm1::ZeigInfo()
 {
-    TMeldung info;
-    info.Text = "Sprilo - Programm\t\tVersion 3.2\r===================\r\r"
-                "Ein Programm zur Verwaltung von Tankfüllungen bei Kraftfahrzeugen\r"
-                "und zur Ermittlung derer Verbrauchswerte.\r\r";
-    if (KonfigSchreibbar)
-        info.Text += std::string("Die Konfigurationsdatei 'SPRILO.INI'") + " befindet sich im Verzeichnis:" + "\r"
-                     + KonfigVerzeichnis;
-    else
-        info.Text += std::string("Es kann keine Konfigurationsdatei ") + "angelegt werden." + "\r"
-                     + "Beachten Sie den " + "Hinweis in den Hilfen.";
-    info.Text += "\r\r";
-    info.Text += "Erstellt mit C++ und Qt " QT_VERSION_STR ".\r"
-                 "Schriften: Liberation Sans und Liberation Mono.";
-    info.TonArt = 1;
-    info.Art = TKastenArt::Information;
-    info.Knoepfe = KnopfOK;
-    Melden(info);
+    const std::string ort = KonfigSchreibbar ? Baustein(TBaustein::KonfigOrt, {KonfigVerzeichnis})
+                                             : Baustein(TBaustein::KeinKonfigOrt);
+    Melden(TMeldungsNr::Info, {ProgrammVersion, ort,
+                               "Erstellt mit C++ und Qt " QT_VERSION_STR ".\r"
+                               "Schriften: Liberation Sans und Liberation Mono."});
 }
 
 void TForm1::MP_2_8Click()

@@ -13,6 +13,7 @@
 #include "core/Format.h"
 #include "core/Sprilo_Dek.h"
 #include "core/Zusatz1.h"
+#include "core/Zustand.h"
 #include "consumption/Verbrauchswerte.h"
 
 #include <sys/resource.h>
@@ -487,8 +488,6 @@ constexpr double Toleranz = 1.10;
 
 int main(int argc, char **argv)
 {
-    MonatsTageSetzen();
-
     std::vector<int32_t> anzahlen;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];

@@ -5,6 +5,7 @@
 #include "Konfiguration.h"
 #include "Plattform.h"
 #include "Zusatz1.h"
+#include "Zustand.h"
 #include "consumption/Verbrauchswerte.h"
 
 #include <algorithm>

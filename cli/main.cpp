@@ -1,12 +1,10 @@
 #include "Befehle.h"
 
-#include "Zusatz1.h"
 
 #include <iostream>
 
 int main(int argc, char **argv)
 {
-    MonatsTageSetzen();
     std::vector<std::string> argumente(argv + 1, argv + argc);
     const int ergebnis = CliAusfuehren(argumente, std::cout, std::cerr);
     std::cout.flush();

@@ -218,13 +218,6 @@ void VerbrauchsZustandZuruecksetzen()
     HoechsterVerbrauch = TVerbrauchsWert();
     SkalaSchritt = 1;
     SkalaUnten = 0;
-    const TDatum heute = HeutigesDatum();
-    VerbrauchsAuswahl = 1;
-    VerbrauchsAnsicht = 1;
-    AktuellesJahr = heute.Jahr;
-    GewaehltesJahr = heute.Jahr;
-    ZeitraumVon = TDatum{1, heute.Monat, heute.Jahr};
-    ZeitraumBis = TDatum{32, heute.Monat, heute.Jahr};
 }
 
 void ErmittleVerbrauchswerte()

@@ -47,8 +47,9 @@ extern int32_t SkalaSchritt;
 extern int32_t SkalaUnten;
 
 void VerbrauchsListeLoeschen();
-// Empties the list and the totals and puts the selection settings to their
-// defaults (last values, single values, this year, this month).
+// Empties the list, the totals and the graph's scale (this unit's part of
+// GlobalenZustandZuruecksetzen; the selection settings belong to the
+// configuration's part).
 void VerbrauchsZustandZuruecksetzen();
 void ErmittleVerbrauchswerte();
 void ErmittleLetzteVerbrauchswerte();

@@ -119,11 +119,8 @@ TLesung NeuesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
 
     while ((satz = leser.Naechster()) != nullptr) {
         TTankFuellung f = FuellungDekodieren(satz);
-        const int nr = TankstellenIndex(f.Tankstelle);
-        if (nr != f.TankstellenNr) {
-            f.TankstellenNr = static_cast<int8_t>(nr);
+        if (TankstellenNrAbgleichen(f))
             l.TankstellenGeaendert = true;
-        }
         if (!euroDaten) {
             f.Betrag = f.Betrag * DMFaktor;
             f.LiterPreis = LiterPreisBerechnen(f.Betrag, f.Liter);
@@ -174,8 +171,8 @@ TLesung AltesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
         f.Datum = alt.Datum;
         f.KMStand = alt.KMStand;
         f.Tankstelle = alt.Tankstelle;
-        f.TankstellenNr = static_cast<int8_t>(TankstellenIndex(f.Tankstelle));
-        if (f.TankstellenNr != alt.TankstellenNr)
+        f.TankstellenNr = alt.TankstellenNr;
+        if (TankstellenNrAbgleichen(f))
             l.TankstellenGeaendert = true;
         f.AlteWaehrung = 1;
         f.Betrag = alt.Betrag;
@@ -183,8 +180,7 @@ TLesung AltesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
         f.Vollgetankt = alt.Vollgetankt;
         f.LiterNachAbschaltung = alt.LiterNachAbschaltung;
         f.LiterPreis = alt.LiterPreis;
-        // A record without litres can only come from a damaged file.
-        f.BetragNachAbschaltung = alt.Liter != 0 ? f.Betrag * alt.LiterNachAbschaltung / alt.Liter : 0;
+        f.BetragNachAbschaltung = BetragNachAbschaltungBerechnen(f.Betrag, f.LiterNachAbschaltung, f.Liter);
         if (!DatumGueltig(f.Datum) || !Endlich(f.Liter) || !Endlich(f.LiterNachAbschaltung)
             || !Endlich(f.BetragNachAbschaltung))
             l.Fehler = true;
@@ -198,60 +194,20 @@ TLesung AltesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
 
 TMeldung AnpassungsMeldung(const TLesung &l, bool festverbrauchRepariert)
 {
-    TMeldung m;
-    m.TonArt = 2;
-    m.TonImmer = false;
-    m.Art = TKastenArt::Information;
-    m.Knoepfe = KnopfOK | KnopfHilfe;
-    const std::string kopf = "Die gespeicherten Daten wurden angepasst.\r\r";
-    if (l.Waehrung) {
-        m.Code = 8218;
-        m.Text = kopf + "Einige Daten waren noch in alter Währung angegeben.\r\rCode : 8218";
-    } else if (l.Umgerechnet) {
-        m.Code = 8214;
-        m.Text = kopf
-            + "Die Daten lagen im Format einer alten Version des Programmes vor\r"
-              "und wurden an die aktuelle Version angepasst.\r\rCode : 8214";
-    } else {
-        m.Code = 8202;
-        m.Text = kopf + "Ursache : "
-            + (festverbrauchRepariert ? std::string("Veränderung im ") + "eingestellten Festverbrauch."
-                                      : std::string("Veränderung in der ") + "Tankstellenliste.")
-            + "\r\r" + "Code : 8202";
-    }
-    m.Hilfe = m.Code;
-    return m;
+    if (l.Waehrung)
+        return MeldungBauen(TMeldungsNr::AngepasstWaehrung);
+    if (l.Umgerechnet)
+        return MeldungBauen(TMeldungsNr::AngepasstFormat);
+    return MeldungBauen(festverbrauchRepariert ? TMeldungsNr::AngepasstFestverbrauch
+                                               : TMeldungsNr::AngepasstTankstellen);
 }
 
 TMeldung UnbrauchbarMeldung(const std::string &datei)
 {
-    TMeldung m;
-    m.Code = 8002;
-    m.Text = "Die Datendatei '" + datei + "' war fehlerhaft." + "\r" + "Die Daten können nicht benutzt werden.";
     const std::string sicherung = Sicherungsname(datei);
-    if (sicherung != datei && Dateisystem().Existiert(sicherung))
-        m.Text += "\r\r" + std::string("Versuchen Sie die ") + "Sicherheitskopie '" + sicherung + "' zu öffnen.";
-    m.Text += "\r\r" + std::string("Code : 8002");
-    m.TonArt = 5;
-    m.TonImmer = true;
-    m.Art = TKastenArt::Fehler;
-    m.Knoepfe = KnopfOK | KnopfHilfe;
-    m.Hilfe = 8002;
-    return m;
-}
-
-TMeldung ZugriffsMeldung(const std::string &datei)
-{
-    TMeldung m;
-    m.Code = 8106;
-    m.Text = "Auf die Datendatei '" + datei + "' kann nicht " + "zugegriffen werden." + "\r"
-        + "Wahrscheinlich ist sie schreibgeschützt." + "\r\r" + "Code : 8106";
-    m.TonArt = 4;
-    m.TonImmer = true;
-    m.Art = TKastenArt::Warnung;
-    m.Knoepfe = KnopfOK | KnopfHilfe;
-    m.Hilfe = 8106;
-    return m;
+    const bool mitSicherung = sicherung != datei && Dateisystem().Existiert(sicherung);
+    return MeldungBauen(TMeldungsNr::DatenUnbrauchbar,
+                        {datei, mitSicherung ? Baustein(TBaustein::SicherheitskopieOeffnen, {sicherung}) : ""});
 }
 
 } // namespace
@@ -285,7 +241,7 @@ TLadeErgebnis DatenLaden(const std::string &datei, const TFortschritt &fortschri
     std::unique_ptr<TEingabe> eingabe = Dateisystem().Oeffnen(datei);
     if (!eingabe) {
         e.Status = TLadeStatus::NichtGeoeffnet;
-        e.Meldung = ZugriffsMeldung(datei);
+        e.Meldung = MeldungBauen(TMeldungsNr::DatenNichtZugreifbar, {datei});
         return e;
     }
     DatenVerzeichnis = Verzeichnisteil(datei);
@@ -349,95 +305,18 @@ TLadeErgebnis DatenLaden(const std::string &datei, const TFortschritt &fortschri
     return e;
 }
 
-bool AltesFormatLaden(const std::string &datei, const TFortschritt &fortschritt)
-{
-    std::unique_ptr<TEingabe> eingabe = Dateisystem().Oeffnen(datei);
-    if (!eingabe)
-        return false;
-    DatenVerzeichnis = Verzeichnisteil(datei);
-    const TLesung l = AltesFormatLesen(*eingabe, fortschritt);
-    if (!l.Fehler)
-        Gespeichert = false;
-    return !l.Fehler;
-}
-
 // ---- saving ----------------------------------------------------------------
 
 TMeldung Sicherungsmeldung(int fehlerbits, const std::string &F, const std::string &B)
 {
-    TMeldung m;
+    static constexpr TMeldungsNr saetze[] = {TMeldungsNr::Sicherung1, TMeldungsNr::Sicherung2,
+                                             TMeldungsNr::Sicherung3, TMeldungsNr::Sicherung4,
+                                             TMeldungsNr::Sicherung5, TMeldungsNr::Sicherung6,
+                                             TMeldungsNr::Sicherung7};
     if (fehlerbits <= 0 || fehlerbits > 7)
-        return m;
-    const std::string schutz = "Wahrscheinlich ist der Datenträger gegen beschreiben gesichert.";
-    switch (fehlerbits) {
-    case 1:
-        m.Text = "Die alte Sicherungskopie '" + B + "' konnte " + "nicht gelöscht werden." + "\r\r"
-            + "Wahrscheinlich " + "ist die Datei schreibgeschützt.";
-        break;
-    case 2:
-        m.Text = "Von der vorhandenen Datenndatei '" + F + "' konnte keine Sicherungskopie angelegt werden,"
-            + "da die Datei nicht umbenannt werden konnte." + "\r\r"
-            + "Die alte Datendatei wurde mit den neuen Werten " + "überschrieben.";
-        break;
-    case 3:
-        m.Text = "Von der vorhandenen Datendatei '" + F + "' konnte keine Sicherungskopie angelegt werden, "
-            + "da die Sicherungskopie '" + B + "' nicht " + "gelöscht wurde." + "\r\r" + "Wahrscheinlich ist die "
-            + "Sicherungsdatei schreibgeschützt." + "\r" + "Die alte "
-            + "Datendatei wurde mit den neuen Werten überschrieben.";
-        break;
-    case 4:
-        m.Text = "Die Datendatei '" + F + "' konnte nicht " + "angelegt werden." + "\r\r" + schutz;
-        break;
-    case 5:
-        m.Text = "Die Datendatei '" + F + "' konnte nicht " + "angelegt werden. Desweitern konnte die alte "
-            + "Sicherungskopie '" + B + "' nicht gelöscht " + "werden." + "\r\r" + schutz;
-        break;
-    case 6:
-        m.Text = "Von der vorhandenen Datenndatei '" + F + "' konnte keine Sicherungskopie angelegt werden, "
-            + "da die Datei nicht umbenannt werden konnte." + "\r"
-            + "Die Datei konnte auch nicht überschrieben werden." + "\r\r"
-            + "Wahrscheinlich ist der Datenträger gegen " + "beschreiben gesichert.";
-        break;
-    case 7:
-        m.Text = "Die alte Datendatei '" + F + "' konnte " + "nicht umbenannt werden, da die Sicherungsdatei '" + B
-            + "' nicht gelöscht wurde." + "\r" + "Außerdem" + " konnte die Datendatei nicht überschrieben werden."
-            + "\r\r" + "Entweder sind die Dateien '" + F + "' und '" + B + "' schreibgeschützt oder der "
-            + "komplette Datenträger ist gegen überschreiben " + "gesichert.";
-        break;
-    }
-    m.Knoepfe = KnopfOK | KnopfHilfe;
-    if (fehlerbits <= 3) {
-        m.Code = m.Hilfe = 8105;
-        m.TonArt = 4;
-        m.TonImmer = false;
-        m.Art = TKastenArt::Warnung;
-    } else {
-        m.Code = m.Hilfe = 8001;
-        m.TonArt = 5;
-        m.TonImmer = true;
-        m.Art = TKastenArt::Fehler;
-    }
-    return m;
+        return {};
+    return MeldungBauen(saetze[fehlerbits - 1], {F, B});
 }
-
-namespace {
-
-TMeldung SchreibfehlerMeldung(const std::string &F, const std::string &B, bool sicherungAngelegt)
-{
-    TMeldung m;
-    m.Code = m.Hilfe = 8001;
-    m.Text = "Die Datendatei '" + F + "' konnte nicht vollständig geschrieben werden." + "\r\r"
-        + "Wahrscheinlich ist der Datenträger voll." + "\r" + "Die Daten sind noch nicht gespeichert.";
-    if (sicherungAngelegt)
-        m.Text += "\r" + std::string("Der vorherige Stand liegt in der Sicherungskopie '") + B + "'.";
-    m.TonArt = 5;
-    m.TonImmer = true;
-    m.Art = TKastenArt::Fehler;
-    m.Knoepfe = KnopfOK | KnopfHilfe;
-    return m;
-}
-
-} // namespace
 
 TSpeicherErgebnis DatenSpeichern(const std::string &F, const TFortschritt &fortschritt)
 {
@@ -447,13 +326,8 @@ TSpeicherErgebnis DatenSpeichern(const std::string &F, const TFortschritt &forts
 
     if (fs.Existiert(B) && !fs.Loeschen(B))
         e.Fehlerbits |= SicherungNichtGeloescht;
-    bool sicherungAngelegt = false;
-    if (fs.Existiert(F)) {
-        if (fs.Umbenennen(F, B))
-            sicherungAngelegt = true;
-        else
-            e.Fehlerbits |= DateiNichtUmbenannt;
-    }
+    if (fs.Existiert(F) && !fs.Umbenennen(F, B))
+        e.Fehlerbits |= DateiNichtUmbenannt;
     std::unique_ptr<TAusgabe> aus = fs.Erzeugen(F);
     if (!aus) {
         e.Fehlerbits |= DateiNichtAngelegt;
@@ -494,7 +368,7 @@ TSpeicherErgebnis DatenSpeichern(const std::string &F, const TFortschritt &forts
         // Never report success for a file that is not completely written;
         // the data stay unsaved in memory.
         Gespeichert = false;
-        e.Meldung = SchreibfehlerMeldung(F, B, sicherungAngelegt);
+        e.Meldung = MeldungBauen(TMeldungsNr::SchreibfehlerUnveraendert, {F});
         return e;
     }
     e.Geschrieben = true;

@@ -3,6 +3,7 @@
 // backup copy, and progress for the gauge.
 #pragma once
 
+#include "Meldungen.h"
 #include "Sprilo_Dek.h"
 
 #include <cstdint>
@@ -36,15 +37,12 @@ enum class TLadeStatus {
 
 struct TLadeErgebnis {
     TLadeStatus Status = TLadeStatus::Geladen;
-    TMeldung Meldung;             // Code 0: nothing to tell
+    TMeldung Meldung;             // Leer(): nothing to tell
     bool AltesFormat = false;     // read as 76-byte records
 };
 
 // Loads the file into the global list and state.
 TLadeErgebnis DatenLaden(const std::string &datei, const TFortschritt &fortschritt = {});
-
-// The old 76-byte format alone (false: the file cannot be used).
-bool AltesFormatLaden(const std::string &datei, const TFortschritt &fortschritt = {});
 
 // ---- saving ----------------------------------------------------------------
 enum TSicherungsFehler : int {
@@ -56,7 +54,7 @@ enum TSicherungsFehler : int {
 struct TSpeicherErgebnis {
     int Fehlerbits = 0;
     bool Geschrieben = false;      // the whole file is on the disk
-    TMeldung Meldung;              // Code 0 and empty text: nothing to tell
+    TMeldung Meldung;              // Leer(): nothing to tell
 };
 
 // Turns the existing file into the backup copy and writes the list to datei.

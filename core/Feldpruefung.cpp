@@ -1,7 +1,6 @@
 #include "Feldpruefung.h"
 
 #include "Cp1252.h"
-#include "Sprilo_Dek.h"
 #include "Zusatz1.h"
 
 bool KMStandOk = false;
@@ -204,4 +203,39 @@ uint8_t TankinhaltPruefen(const std::string &text, bool mindestensEinLiter, long
     if (z.Nachkomma > 2)
         nr = 21;
     return nr;
+}
+
+int FehlerFeld(int fehlerNr)
+{
+    if (fehlerNr >= 1 && fehlerNr <= 4)
+        return 1;
+    if (fehlerNr >= 5 && fehlerNr <= 8)
+        return 2;
+    if (fehlerNr >= 9 && fehlerNr <= 11)
+        return 4;
+    if (fehlerNr == 12 || fehlerNr == 14 || fehlerNr == 16)
+        return 5;
+    if (fehlerNr == 13 || fehlerNr == 15 || fehlerNr == 17 || fehlerNr == 18)
+        return 7;
+    return 0;
+}
+
+TTankFuellung FuellungBilden(const TFuellungsEingabe &e)
+{
+    TTankFuellung f;
+    f.KMStand = TextInGanzzahl(Gekuerzt(e.KMStand)).Wert;
+    f.Datum = DatumLesen(Gekuerzt(e.Datum)).Datum;
+    if (e.Tankstelle.empty() || e.Tankstelle == TankstelleHinweis)
+        f.Tankstelle = TankstelleUnbekannt;
+    else
+        f.Tankstelle = Zeichenweise(e.Tankstelle, KapazitaetTankstelle);
+    TankstellenNrAbgleichen(f);
+    f.AlteWaehrung = 0;
+    f.Betrag = TextInZahl(Gekuerzt(e.Betrag)).Wert;
+    f.Liter = TextInZahl(Gekuerzt(e.Liter)).Wert;
+    f.Vollgetankt = e.Vollgetankt ? 1 : 0;
+    f.LiterNachAbschaltung = e.Vollgetankt ? f.Liter - TextInZahl(Gekuerzt(e.VollBei)).Wert : 0.0L;
+    f.BetragNachAbschaltung = BetragNachAbschaltungBerechnen(f.Betrag, f.LiterNachAbschaltung, f.Liter);
+    f.LiterPreis = LiterPreisBerechnen(f.Betrag, f.Liter);
+    return f;
 }

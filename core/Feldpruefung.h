@@ -2,6 +2,8 @@
 // vehicle settings, with the error numbers 1..24 and their texts.
 #pragma once
 
+#include "Sprilo_Dek.h"
+
 #include <cstdint>
 #include <string>
 
@@ -41,3 +43,29 @@ uint8_t VollBeiPruefen(const std::string &text, long double &wert, bool literOk,
 uint8_t FestverbrauchPruefen(const std::string &text, long double &wert);        // 12, 14, 16, 24
 uint8_t TankinhaltPruefen(const std::string &text, bool mindestensEinLiter,
                           long double &wert);                                   // 19..23
+
+// The field (FeldNr 1, 2, 4, 5, 7) whose value an error number refuses, so
+// that the focus can go back there; 0 for 0 and for the errors of the two
+// vehicle settings (19..24), which have no field in the entry panel.
+int FehlerFeld(int fehlerNr);
+
+// ---- building a fill-up ----------------------------------------------------
+// What the station field shows until the user names a station, and the
+// name a fill-up gets when he names none.
+inline constexpr const char *TankstelleHinweis = "Tankstelle angeben";
+inline constexpr const char *TankstelleUnbekannt = "Tankstelle unbekannt";
+
+// The texts of a fill-up as typed; each has passed its check.
+struct TFuellungsEingabe {
+    std::string KMStand;
+    std::string Datum;
+    std::string Tankstelle;
+    std::string Betrag;
+    std::string Liter;
+    bool Vollgetankt = true;
+    std::string VollBei;            // ignored when not full
+};
+
+// The record with its derived values: the litres and the share of the
+// amount after the first shut-off, the litre price, the station number.
+TTankFuellung FuellungBilden(const TFuellungsEingabe &eingabe);

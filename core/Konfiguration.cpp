@@ -1,7 +1,9 @@
 #include "Konfiguration.h"
 
+#include "Cp1252.h"
 #include "Dateisystem.h"
 #include "Datensatz.h"
+#include "Meldungen.h"
 #include "Zusatz1.h"
 #include "consumption/Verbrauchswerte.h"
 
@@ -445,35 +447,11 @@ size_t SatzLesen(const std::string &pfad, std::vector<uint8_t> &satz)
     return ein->Fehler() ? 0 : gelesen;
 }
 
-TMeldung KonfigMeldung(int code, const char *text, int tonArt, TKastenArt art)
-{
-    TMeldung m;
-    m.Code = code;
-    m.Text = text;
-    m.TonArt = tonArt;
-    m.TonImmer = true;
-    m.Art = art;
-    m.Knoepfe = KnopfOK | KnopfHilfe;
-    m.Hilfe = code;
-    return m;
-}
-
 void Neuzeichnen()
 {
     if (StartAnzeige.Neuzeichnen)
         StartAnzeige.Neuzeichnen();
 }
-
-const char *const Text8101 =
-    "Eine Konfigurationsdatei 'SPRILO.INI' kann bei Programmende nicht angelegt werden. Alle möglichen Laufwerke bzw. Verzeichnisse, in denen die Datei geschrieben werden kann, sind schreibgeschützt.\r\rDas Programm arbeitet momentan mit Standardwerten.\r\rSie können im Menuepunkt \"Einstellungen | Konfiguration nachladen\" ein Verzeichnis angeben, in dem die Konfiguration bei Programmende abgelegt werden soll.\r\rCode : 8101";
-const char *const Text8102 =
-    "Die Konfigurationsdatei 'SPRILO.INI' konnte nicht gefunden werden oder war defekt.\rDie Einstellungen des Programms wurden neu initialisiert.\r\rBitte kontrollieren Sie die Tankstellenliste, da es hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8102";
-const char *const Text8103 =
-    "Die Konfigurationsdatei war fehlerhaft und wurde neu angelegt.\rDie Einstellungen des Programms wurden neu initialisiert.\r\rBitte kontrollieren Sie die Tankstellenliste, da es hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8103";
-const char *const Text8104 =
-    "Einige Daten der Konfigurationsdatei waren fehlerhaft und wurden angepasst.\r\rBitte kontrollieren Sie die Tankstellenliste, da es auch hier zu Veränderungen gekommen sein könnte.\r(im Menuepunkt \"Einstellungen | Tankstellenliste bearbeiten...\")\r\rCode : 8104";
-const char *const Text8217 =
-    "Die Konfigurationsdatei hatte das Format einer älteren Programmversion.\rDie alten Einstellungen wurden übernommen.\r\rBitte arbeiten Sie nicht mehr mit der alten Programmversion.\r\rCode : 8217";
 
 } // namespace
 
@@ -549,7 +527,7 @@ void KonfigurationLesen(bool erzwingen)
 
     if (!KonfigSchreibbar && !erzwingen) {
         KonfigurationVorbelegen(0, heute);
-        Melden(KonfigMeldung(8101, Text8101, 1, TKastenArt::Warnung));
+        Melden(TMeldungsNr::KonfigNichtSchreibbar);
         Neuzeichnen();
         return;
     }
@@ -560,7 +538,7 @@ void KonfigurationLesen(bool erzwingen)
     // was written by the older version.
     if (gelesen < static_cast<size_t>(AlteKonfigGroesse)) {
         KonfigurationVorbelegen(0, heute);
-        Melden(KonfigMeldung(8102, Text8102, 1, TKastenArt::Warnung));
+        Melden(TMeldungsNr::KonfigNeuInitialisiert);
         Neuzeichnen();
         return;
     }
@@ -590,17 +568,17 @@ void KonfigurationPruefen(const TDatum &heute, bool altesFormat)
             stufe = gruppe;
     }
 
-    TMeldung meldung;
+    TMeldungsNr meldung = TMeldungsNr::Keine;
     if (angepasst)
-        meldung = KonfigMeldung(8104, Text8104, 2, TKastenArt::Warnung);
+        meldung = TMeldungsNr::KonfigAngepasst;
     if (!ok) {
         KonfigurationVorbelegen(stufe, heute);
-        meldung = KonfigMeldung(8103, Text8103, 2, TKastenArt::Warnung);
+        meldung = TMeldungsNr::KonfigFehlerhaft;
     }
-    if (meldung.Code != 0)
+    if (meldung != TMeldungsNr::Keine)
         Melden(meldung);
     else if (altesFormat)
-        Melden(KonfigMeldung(8217, Text8217, 2, TKastenArt::Information));
+        Melden(TMeldungsNr::KonfigAltesFormat);
     Neuzeichnen();
 }
 
@@ -772,4 +750,33 @@ bool TankstellenlisteLesen(const std::string &pfad)
         if (IstTankstellenfeld(e))
             FeldDekodieren(e, satz.data());
     return true;
+}
+
+// ---- the station list after editing ------------------------------------------
+
+bool TankstellenlisteUebernehmen(const std::vector<std::string> &namen)
+{
+    for (std::string &name : Tankstellen)
+        name.clear();
+    const size_t anzahl = std::min<size_t>(namen.size(), MaxTankstellen);
+    for (size_t i = 0; i < anzahl; ++i)
+        Tankstellen[i] = Zeichenweise(namen[i], KapazitaetTankstelle);
+    AnzahlTankstellen = static_cast<uint8_t>(anzahl);
+
+    // The selection keeps its number as long as the list is long enough for
+    // it; otherwise it falls back to the "other stations".
+    if (AuswahlTankstelleNr >= AnzahlTankstellen)
+        AuswahlTankstelleNr = -1;
+
+    // The fill-ups keep their names; only their numbers follow the list.
+    return DatenVorhanden && TankstellenNeuZuordnen(Fuellungen);
+}
+
+void EinstellungenZuruecksetzen()
+{
+    const TDatum heute = HeutigesDatum();
+    for (const auto &e : Einstellungen())
+        if (e.Gruppe >= 1)
+            FeldVorbelegen(e, heute);
+    AktuellesJahr = heute.Jahr;
 }

@@ -150,3 +150,13 @@ int KonfigVerzeichnisZustand(const std::string &verzeichnis);
 // result tells whether the file was used.
 bool TankstellenlisteLesen(const std::string &pfad);
 void TankstellenlisteVorbelegen();
+
+// Takes an edited station list (each name cut to 40 characters, at most
+// ten): the station chosen for the fill-up view falls back to "other
+// stations" when the list became too short for it, and the fill-ups get
+// the numbers of their stations. True when that changed any fill-up.
+bool TankstellenlisteUebernehmen(const std::vector<std::string> &namen);
+
+// Every setting of the groups 1..5 back to its default as of today (this
+// unit's part of GlobalenZustandZuruecksetzen); the file is not touched.
+void EinstellungenZuruecksetzen();

@@ -3,6 +3,7 @@
 // falls back to a quiet console platform.
 #pragma once
 
+#include "Meldungen.h"
 #include "Sprilo_Dek.h"
 
 #include <cstdint>

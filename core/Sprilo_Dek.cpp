@@ -23,8 +23,6 @@ std::string DatenVerzeichnis;
 std::string KonfigVerzeichnis;
 bool KonfigSchreibbar = false;
 long double Fensterfaktor = 1;
-std::string Meldung;
-int32_t DialogErgebnis = 0;
 
 void NeueDaten()
 {
@@ -39,7 +37,7 @@ void NeueDaten()
     DateiName.clear();
 }
 
-void GlobalenZustandZuruecksetzen()
+void KernZustandZuruecksetzen()
 {
     NeueDaten();
     FestverbrauchAn = true;
@@ -50,8 +48,7 @@ void GlobalenZustandZuruecksetzen()
     DatenVerzeichnis.clear();
     KonfigVerzeichnis.clear();
     KonfigSchreibbar = false;
-    Meldung.clear();
-    DialogErgebnis = 0;
+    Fensterfaktor = 1;
 }
 
 void ListeLoeschen(TTankListe &liste)
@@ -153,6 +150,28 @@ int TankstellenIndex(const std::string &name)
             index = i;
     }
     return index;
+}
+
+bool TankstellenNrAbgleichen(TTankFuellung &fuellung)
+{
+    const int nr = TankstellenIndex(fuellung.Tankstelle);
+    if (nr == fuellung.TankstellenNr)
+        return false;
+    fuellung.TankstellenNr = static_cast<int8_t>(nr);
+    return true;
+}
+
+bool TankstellenNeuZuordnen(TTankListe &liste)
+{
+    bool geaendert = false;
+    for (TTankFuellung &f : liste)
+        geaendert = TankstellenNrAbgleichen(f) || geaendert;
+    return geaendert;
+}
+
+long double BetragNachAbschaltungBerechnen(long double betrag, long double literNachAbschaltung, long double liter)
+{
+    return liter != 0 ? betrag * literNachAbschaltung / liter : 0.0L;
 }
 
 uint16_t LiterPreisBerechnen(long double betrag, long double liter)

@@ -35,6 +35,9 @@ struct TTankFuellung {
     uint16_t LiterPreis = 0;          // thousandths of a euro per litre
 };
 
+// The version the program shows ("3.2").
+inline constexpr const char *ProgrammVersion = SPRILO_VERSION;
+
 constexpr int KapazitaetTankstelle = 40;
 constexpr int KapazitaetKennzeichen = 20;
 constexpr int MaxTankstellen = 10;
@@ -64,14 +67,13 @@ extern std::string DateiName;
 extern std::string DatenVerzeichnis;
 extern std::string KonfigVerzeichnis;
 extern bool KonfigSchreibbar;
-extern std::string Meldung;
 // How much the platform enlarged the windows for the screen's font size
 // (1 at the design size); every window multiplies its design size by it.
 extern long double Fensterfaktor;
-extern int32_t DialogErgebnis;
 
-// Puts every global of this unit back to its start-up value.
-void GlobalenZustandZuruecksetzen();
+// Puts every global of this unit back to its start-up value (its part of
+// GlobalenZustandZuruecksetzen).
+void KernZustandZuruecksetzen();
 // Starts new, empty data for a vehicle ("Neu"): empty list, no plate, no
 // tank capacity, no fixed consumption, no file.
 void NeueDaten();
@@ -85,30 +87,13 @@ void ListeOrdnen(TTankListe &liste, bool &ergebnis);
 bool DatumFrueher(const TDatum &a, const TDatum &b);
 bool KMStandVorhanden(int32_t km, int32_t ausser);
 int TankstellenIndex(const std::string &name);
+// Gives the record the number of its station in the current list; true
+// when that changed it.
+bool TankstellenNrAbgleichen(TTankFuellung &fuellung);
+// The same for every record of the list; true when any changed.
+bool TankstellenNeuZuordnen(TTankListe &liste);
 uint16_t LiterPreisBerechnen(long double betrag, long double liter);
-
-// ---- messages -------------------------------------------------------------
-// A message as the program shows it: text, sound, box kind, buttons, help.
-enum class TKastenArt { Warnung, Fehler, Information, Bestaetigen };
-
-enum TKnopf : unsigned {
-    KnopfJa = 1u << 0,
-    KnopfNein = 1u << 1,
-    KnopfOK = 1u << 2,
-    KnopfAbbrechen = 1u << 3,   // "Abbrechen" (cancel)
-    KnopfAbbruch = 1u << 4,     // "&Abbrechen" (abort)
-    KnopfHilfe = 1u << 5,
-};
-
-// Answers of a message box.
-constexpr int mrOk = 1, mrCancel = 2, mrAbort = 3, mrYes = 6, mrNo = 7;
-
-struct TMeldung {
-    int Code = 0;               // 0 = no message
-    std::string Text;           // "\r" separates lines
-    int TonArt = 1;             // sound kind 1..5
-    bool TonImmer = false;      // sound even when WarnTonAn is off
-    TKastenArt Art = TKastenArt::Information;
-    unsigned Knoepfe = KnopfOK;
-    int Hilfe = 0;              // help context, 0 = none
-};
+// The share of the amount paid for the litres after the pump's first
+// shut-off; 0 for a record without litres (only a damaged file has one).
+long double BetragNachAbschaltungBerechnen(long double betrag, long double literNachAbschaltung,
+                                           long double liter);

@@ -11,8 +11,6 @@ namespace {
 // Everything typed or compared here is cut to this many characters.
 constexpr size_t MaxZeichen = 128;
 
-constexpr uint8_t NormaleMonatsTage[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
 // Byte length of the UTF-8 character starting with byte b; stray bytes
 // count as one character each.
 size_t ZeichenLaenge(unsigned char b)
@@ -28,12 +26,15 @@ size_t ZeichenLaenge(unsigned char b)
 
 } // namespace
 
-uint8_t MonatsTage[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+const uint8_t MonatsTage[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-void MonatsTageSetzen()
+int TageImMonat(int monat, int jahr)
 {
-    for (int i = 0; i < 12; ++i)
-        MonatsTage[i] = NormaleMonatsTage[i];
+    if (monat < 1 || monat > 12)
+        return 0;
+    if (monat == 2 && Schaltjahr(jahr))
+        return 29;
+    return MonatsTage[monat - 1];
 }
 
 // ---- numbers --------------------------------------------------------------
@@ -54,16 +55,6 @@ long double Potenz(int32_t n, long double x)
     for (int32_t i = 0; i < n; ++i)
         p *= x;
     return p;
-}
-
-int32_t Minimum(int32_t a, int32_t b)
-{
-    return a < b ? a : b;
-}
-
-int32_t Maximum(int32_t a, int32_t b)
-{
-    return a > b ? a : b;
 }
 
 TZahlErgebnis TextInZahl(const std::string &eingabe)
@@ -236,14 +227,13 @@ TDatumErgebnis DatumLesen(const std::string &eingabe)
 
 uint8_t DatumPruefen(int tag, int monat, int jahr)
 {
-    MonatsTage[1] = Schaltjahr(jahr) ? 29 : 28;
     uint8_t fehler = 0;
     if (jahr < 1900 || jahr > 2100)
         fehler = 3;
     // Later checks overwrite: a wrong day or month is told before the year.
     if (monat < 1 || monat > 12)
         fehler = 2;
-    else if (tag < 1 || tag > MonatsTage[monat - 1])
+    else if (tag < 1 || tag > TageImMonat(monat, jahr))
         fehler = 1;
     return fehler;
 }
@@ -357,13 +347,6 @@ void Signal(int art, bool immer)
     if (!WarnTonAn && !immer)
         return;
     Plattform().Ton(art >= 1 && art <= 5 ? art : 1);
-}
-
-int Melden(const TMeldung &meldung)
-{
-    Signal(meldung.TonArt, meldung.TonImmer);
-    DialogErgebnis = Plattform().MeldungZeigen(meldung);
-    return DialogErgebnis;
 }
 
 uint32_t FarbeNr(int32_t i)

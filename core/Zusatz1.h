@@ -7,16 +7,15 @@
 #include <cstdint>
 #include <string>
 
-// Days of January..December; February follows the year last validated.
-extern uint8_t MonatsTage[12];
-void MonatsTageSetzen();
+// Days of January..December in a common year.
+extern const uint8_t MonatsTage[12];
+// Days of the month 1..12 in that year; 0 for a month outside 1..12.
+int TageImMonat(int monat, int jahr);
 
 // ---- numbers --------------------------------------------------------------
 bool IstZiffer(char c);
 bool IstTrenner(char c);
 long double Potenz(int32_t n, long double x);
-int32_t Minimum(int32_t a, int32_t b);
-int32_t Maximum(int32_t a, int32_t b);
 
 struct TZahlErgebnis {
     long double Wert = 0;
@@ -60,7 +59,4 @@ bool Beschreibbar(const std::string &dateiname);
 
 // ---- sound and colour -----------------------------------------------------
 void Signal(int art, bool immer);
-// Sounds the message's signal and shows it in a box; the pressed button
-// (mrOk ...) is returned and kept in DialogErgebnis.
-int Melden(const TMeldung &meldung);
 uint32_t FarbeNr(int32_t i);   // 0xRRGGBB

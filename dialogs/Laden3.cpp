@@ -3,6 +3,7 @@
 #include "Dateiname.h"
 #include "Datendatei.h"
 #include "Konfiguration.h"
+#include "Meldungen.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
 
@@ -71,18 +72,6 @@ QString WirklicherName(const QString &pfad)
         if (eintrag.compare(name, Qt::CaseInsensitive) == 0)
             return verzeichnis.filePath(eintrag);
     return pfad;
-}
-
-TMeldung Hinweis(TKastenArt art, unsigned knoepfe, const std::string &text)
-{
-    TMeldung m;
-    m.Text = text;
-    m.TonArt = 1;
-    m.TonImmer = true;
-    m.Art = art;
-    m.Knoepfe = knoepfe;
-    m.Hilfe = 0;
-    return m;
 }
 
 } // namespace
@@ -337,16 +326,11 @@ void TLadeSelfMade::LadeClick()
                 accept();
             } else {
                 Edit1->setText(Q(Dateiteil(S(n))));
-                Melden(Hinweis(TKastenArt::Information, KnopfOK,
-                               "Die Datei '" + S(n) + "'" + "\r" + "existiert " +
-                                   "nicht und kann desshalb auch nicht geladen werden."));
+                Melden(TMeldungsNr::DateiFehlt, {S(n)});
             }
         } else {
             if (IstDatei(n) && n != UrsprungsName) {
-                const int antwort = Melden(Hinweis(TKastenArt::Bestaetigen, KnopfJa | KnopfNein,
-                                                   "Die Datei '" + S(n) + "' existiert bereits." + "\r\r" +
-                                                       "Möchten Sie sie überschreiben ?"));
-                if (antwort != mrYes)
+                if (Melden(TMeldungsNr::DateiUeberschreiben, {S(n)}) != mrYes)
                     return;
             }
             Edit1->setText(n);
@@ -361,10 +345,7 @@ void TLadeSelfMade::LadeClick()
         Edit1->clear();
         return;
     }
-    Melden(Hinweis(TKastenArt::Fehler, KnopfOK,
-                   "Es wurde kein Dateiname angegeben oder der Dateiname enthält ein ungültige Zeichen.\r\r"
-                   "Folgende Zeichen sind nicht erlaubt : \r"
-                   "' ' <- Leerzeichen '*' '?' 'Ä' 'Ü' 'Ö' 'ß' '+' '#' ',' ';' '(' ')' '{' '}' '[' ']'"));
+    Melden(TMeldungsNr::DateinameUngueltig);
 }
 
 void TLadeSelfMade::AbbruchClick()

@@ -3,6 +3,7 @@
 #include "Feldpruefung.h"
 #include "Format.h"
 #include "Hilfe.h"
+#include "Meldungen.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
 
@@ -27,10 +28,6 @@ namespace {
 
 constexpr int DesignBreite = 257;
 constexpr int DesignHoehe = 141;
-
-// Help context of the message box of a refused value.
-constexpr int KontextFestverbrauch = 8204;
-constexpr int KontextTankinhalt = 8212;
 
 struct TModusTexte {
     QString Titel;
@@ -244,15 +241,8 @@ void TZusatzForm::KB_Click(QPushButton *sender)
             if (fehlerNr != 0) {
                 abgelehnt = true;
                 m_darfSchliessen = false;
-                TMeldung meldung;
-                meldung.Code = m_modus == 1 ? KontextFestverbrauch : KontextTankinhalt;
-                meldung.Text = FehlerText(fehlerNr);
-                meldung.TonArt = 2;
-                meldung.TonImmer = true;
-                meldung.Art = TKastenArt::Information;
-                meldung.Knoepfe = KnopfOK | KnopfHilfe;
-                meldung.Hilfe = meldung.Code;
-                Melden(meldung);
+                Melden(m_modus == 1 ? TMeldungsNr::FestverbrauchUngueltig : TMeldungsNr::TankinhaltUngueltig,
+                       {FehlerText(fehlerNr)});
             } else {
                 m_wert = wert;
             }

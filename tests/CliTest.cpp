@@ -87,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Alle, Fixturbefehle,
 
 TEST(Cli, falscherAufrufGibt64MitHinweis)
 {
-    MonatsTageSetzen();
-    const std::vector<std::vector<std::string>> falsch = {
+        const std::vector<std::vector<std::string>> falsch = {
         {},
         {"zeigen", "a.SPR"},
         {"liste"},
@@ -119,8 +118,7 @@ TEST(Cli, falscherAufrufGibt64MitHinweis)
 
 TEST(Cli, fehlendeUndKaputteDateien)
 {
-    MonatsTageSetzen();
-    const fs::path ordner = fs::temp_directory_path() / ("sprilo-cli-" + std::to_string(::getpid()));
+        const fs::path ordner = fs::temp_directory_path() / ("sprilo-cli-" + std::to_string(::getpid()));
     fs::create_directories(ordner);
     const std::string kaputt = (ordner / "kaputt.SPR").string();
     DateiSchreiben(kaputt, std::string(300, 'x'));
@@ -142,8 +140,7 @@ TEST(Cli, fehlendeUndKaputteDateien)
 
 TEST(Cli, nichtsGefundenGibt3MitKopfzeile)
 {
-    MonatsTageSetzen();
-    const TLauf lauf = Aufrufen({"verbrauch", FixturPfad("grund", "grund.SPR"), "--jahr", "2004"});
+        const TLauf lauf = Aufrufen({"verbrauch", FixturPfad("grund", "grund.SPR"), "--jahr", "2004"});
     EXPECT_EQ(lauf.Code, CliNichtsGefunden);
     EXPECT_EQ(lauf.Aus, "Art\tBezeichnung\tVon KM-Stand\tam\tBis KM-Stand\tam\tStrecke\tLiter\t"
                         "Durchschnittsverbrauch\tTankfüllungen\tVoll\tGetankt\tBetrag\tLiterpreis\tKosten\n");
@@ -151,16 +148,14 @@ TEST(Cli, nichtsGefundenGibt3MitKopfzeile)
 
 TEST(Cli, diesesJahrFolgtDemHeutigenDatum)
 {
-    MonatsTageSetzen();
-    const std::string datei = FixturPfad("grund", "grund.SPR");
+        const std::string datei = FixturPfad("grund", "grund.SPR");
     EXPECT_EQ(Aufrufen({"verbrauch", datei, "--dieses-jahr", "--heute", "01.06.2003"}).Code, CliOk);
     EXPECT_EQ(Aufrufen({"verbrauch", datei, "--dieses-jahr", "--heute", "01.06.2004"}).Code, CliNichtsGefunden);
 }
 
 TEST(Cli, zeitraumWirdVertauschtUndUmfasstDenLetztenMonat)
 {
-    MonatsTageSetzen();
-    const std::string datei = FixturPfad("grund", "grund.SPR");
+        const std::string datei = FixturPfad("grund", "grund.SPR");
     const TLauf richtig = Aufrufen({"verbrauch", datei, "--zeitraum", "02/2003", "03/2003"});
     const TLauf verkehrt = Aufrufen({"verbrauch", datei, "--zeitraum", "03/2003", "02/2003"});
     EXPECT_EQ(richtig.Code, CliOk);
@@ -172,8 +167,7 @@ TEST(Cli, zeitraumWirdVertauschtUndUmfasstDenLetztenMonat)
 
 TEST(Cli, umwandelnSpeichertImNeuenFormat)
 {
-    MonatsTageSetzen();
-    const fs::path ordner = fs::temp_directory_path() / ("sprilo-um-" + std::to_string(::getpid()));
+        const fs::path ordner = fs::temp_directory_path() / ("sprilo-um-" + std::to_string(::getpid()));
     fs::create_directories(ordner);
     const std::string ziel = (ordner / "NEU.SPR").string();
     TLauf lauf = Aufrufen({"umwandeln", FixturPfad("alt", "alt.SPR"), ziel, "--konfig", FixturPfad("alt", "SPRILO.INI")});

@@ -7,6 +7,7 @@
 #include "Konfiguration.h"
 #include "Zusatz1.h"
 #include "consumption/Verbrauchswerte.h"
+#include "Zustand.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ using S = TLadeStatus;
 
 class Datei : public ::testing::Test {
 protected:
-    void SetUp() override { MonatsTageSetzen(), GlobalenZustandZuruecksetzen(); }
+    void SetUp() override { GlobalenZustandZuruecksetzen(); }
 };
 
 template <typename T>
@@ -383,10 +384,7 @@ TEST_F(Datei, schreibfehlerWirdNieAlsErfolgGemeldet)
         const TSpeicherErgebnis s = DatenSpeichern("/d/A.SPR");
         EXPECT_FALSE(s.Geschrieben || Gespeichert);
         EXPECT_EQ(DateiName + DatenVerzeichnis, "vorhervorher");
-        EXPECT_EQ(Kasten(s.Meldung),
-                  "Fehler 5! 8001/8001: Die Datendatei '/d/A.SPR' konnte nicht vollständig geschrieben werden.\r\r"
-                  "Wahrscheinlich ist der Datenträger voll.\rDie Daten sind noch nicht gespeichert."
-                      + std::string(nach < 0 ? "" : "\rDer vorherige Stand liegt in der Sicherungskopie '/d/A.SPK'."));
+        EXPECT_EQ(s.Meldung.Nr, TMeldungsNr::SchreibfehlerUnveraendert);
         EXPECT_EQ(dateien.Dateien["/d/A.SPK"], nach < 0 ? "" : "vorher");
     }
 }

@@ -1,6 +1,8 @@
 #include "Feldpruefung.h"
+#include "Format.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
+#include "Zustand.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +23,11 @@ protected:
         GlobalenZustandZuruecksetzen();
         EingabeZustandZuruecksetzen();
         WaehrungsText = "EUR";
-        MonatsTageSetzen();
     }
     void TearDown() override
     {
         GlobalenZustandZuruecksetzen();
         EingabeZustandZuruecksetzen();
-        MonatsTageSetzen();
     }
 };
 
@@ -205,6 +205,48 @@ TEST_F(Feldpruefung, Text18FolgtDenEingabewerten)
     EingabeVollBei = 1300;
     EXPECT_EQ(FehlerText(18), "\rDie Literzahl ist ungültig.\rWenn nur 1.234,50L getankt wurden, "
                               "kann die Säule nicht bei 1.300,00L abschalten.");
+}
+
+TEST_F(Feldpruefung, jederFehlerFuehrtZuSeinemFeld)
+{
+    std::string felder;
+    for (int nr = 0; nr <= 25; ++nr)
+        felder += std::to_string(FehlerFeld(nr));
+    // 0, then 1-4 odometer, 5-8 date, 9-11 amount, litres and full-at
+    // interleaved up to 18, none for the vehicle settings.
+    EXPECT_EQ(felder, "0" "1111" "2222" "444" "5757577" "0000000");
+}
+
+TEST_F(Feldpruefung, fuellungAusDenEingabetexten)
+{
+    Tankstellen[0] = "Aral", Tankstellen[1] = "Jet", AnzahlTankstellen = 2;
+    struct TFall {
+        TFuellungsEingabe Eingabe;
+        std::string Erwartet;   // KM Datum Nr Station Betrag Liter Voll NachAbschaltung BetragNach Preis Alt
+    };
+    const auto zeile = [](const TTankFuellung &f) {
+        return std::to_string(f.KMStand) + " " + DatumText(f.Datum) + " " + std::to_string(f.TankstellenNr) + " "
+            + f.Tankstelle + " " + Format("%1.2f %1.2f", {f.Betrag, f.Liter}) + " " + std::to_string(f.Vollgetankt)
+            + " " + Format("%1.2f %1.4f", {f.LiterNachAbschaltung, f.BetragNachAbschaltung}) + " "
+            + std::to_string(f.LiterPreis) + " " + std::to_string(f.AlteWaehrung);
+    };
+    const TFall faelle[] = {
+        {{"10250", "1.2.05", "Jet", "72,95", "50", true, "47,5"},
+         "10250 01.02.2005 1 Jet 72,95 50,00 1 2,50 3,6475 1459 0"},
+        // "Nein": the full-at text is ignored.
+        {{"7", "31-12-1999", "Aral", "10", "8/5", false, "3"}, "7 31.12.1999 0 Aral 10,00 8,50 0 0,00 0,0000 1176 0"},
+        // The hint text and an empty field name no station; another letter
+        // case is another station.
+        {{"1", "1.1.2000", "Tankstelle angeben", "1", "1", true, "1"},
+         "1 01.01.2000 -1 Tankstelle unbekannt 1,00 1,00 1 0,00 0,0000 1000 0"},
+        {{"1", "1.1.2000", "", "1", "1", true, "1"}, "1 01.01.2000 -1 Tankstelle unbekannt 1,00 1,00 1 0,00 0,0000 1000 0"},
+        {{"1", "1.1.2000", "jet", "1", "1", true, "1"}, "1 01.01.2000 -1 jet 1,00 1,00 1 0,00 0,0000 1000 0"},
+        // A name is cut to 40 characters.
+        {{"1", "1.1.2000", std::string(38, 'x') + "äöü", "1", "1", true, "1"},
+         "1 01.01.2000 -1 " + std::string(38, 'x') + "äö 1,00 1,00 1 0,00 0,0000 1000 0"},
+    };
+    for (const TFall &f : faelle)
+        EXPECT_EQ(zeile(FuellungBilden(f.Eingabe)), f.Erwartet) << f.Eingabe.KMStand;
 }
 
 TEST_F(Feldpruefung, ZuruecksetzenLoeschtDenEingabezustand)

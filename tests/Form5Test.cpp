@@ -4,6 +4,7 @@
 #include "QtPlattform.h"
 #include "Sprilo_Dek.h"
 #include "Sprilo_V.h"
+#include "Zustand.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,5 @@
 #include "Hilfedatei.h"
+#include "Meldungen.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,16 @@ TEST(MitgelieferteHilfedatei, hatDieBenoetigtenThemenNummernUndVerweise)
                 << thema.Schluessel << " <" << tag << ">";
     }
     EXPECT_GT(anzahl, 50);
+
+    // Every message's Help button finds a topic of its own number.
+    for (int i = 1; i <= static_cast<int>(TMeldungsNr::Info); ++i) {
+        const TMeldung m = MeldungBauen(static_cast<TMeldungsNr>(i));
+        if (m.Hilfe == 0)
+            continue;
+        const THilfeThema *thema = datei.ThemaZuKontext(m.Hilfe);
+        ASSERT_NE(thema, nullptr) << m.Hilfe;
+        EXPECT_EQ(thema->Schluessel, "FM_" + std::to_string(m.Hilfe));
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "Plattform.h"
 #include "Zusatz1.h"
 #include "consumption/Verbrauchswerte.h"
+#include "Zustand.h"
 
 #include <gtest/gtest.h>
 
@@ -515,6 +516,60 @@ TEST_F(Konfiguration, tankstellenlisteAusBeidenFormaten)
                   (std::vector<std::string>{"SHELL , Velmbach", "", "", "", ""})) << name;
     }
     MeldungPruefen(0);
+}
+
+TEST_F(Konfiguration, uebernommeneTankstellenlisteNummeriertDieFuellungenUm)
+{
+    struct TFall {
+        std::vector<std::string> Vorher;      // the list the fill-ups were numbered by
+        std::vector<std::string> Fuellungen;  // their stations
+        int Auswahl;
+        std::vector<std::string> Neu;
+        std::string Nummern;                  // the fill-ups' numbers afterwards
+        int ErwAuswahl;
+        bool Geaendert;
+    };
+    const std::vector<std::string> ast = {"Aral", "Shell", "Jet"};
+    const TFall faelle[] = {
+        {ast, ast, -1, {"Aral", "Jet"}, "0 -1 1", -1, true},                      // deleted: "other"
+        {ast, {"Aral", "Shell", "Jet", "Esso"}, 1, ast, "0 1 2 -1", 1, false},    // unchanged
+        {ast, ast, -1, {"Aral", "Shell", "Jet", "Aral"}, "3 1 2", -1, true},     // the last equal wins
+        {{"Aral"}, {"Esso", "Aral", "Esso"}, -1, {"Aral", "Esso"}, "1 0 1", -1, true},
+        {{"A", "B", "C", "D", "E"}, {}, 3, {"A", "B", "C"}, "", -1, false},      // too short for 3
+        {{"A", "B", "C", "D", "E"}, {}, 2, {"A", "B", "C"}, "", 2, false},
+        {{"Aral"}, {"Aral"}, 0, {}, "-1", -1, true},
+    };
+    for (const TFall &f : faelle) {
+        NeueDaten();
+        for (size_t i = 0; i < MaxTankstellen; ++i)
+            Tankstellen[i] = i < f.Vorher.size() ? f.Vorher[i] : "";
+        AnzahlTankstellen = static_cast<uint8_t>(f.Vorher.size());
+        for (const std::string &name : f.Fuellungen) {
+            TTankFuellung t;
+            t.Tankstelle = name;
+            TankstellenNrAbgleichen(t);
+            Fuellungen.push_back(t);
+        }
+        DatenVorhanden = !Fuellungen.empty();
+        AuswahlTankstelleNr = static_cast<int8_t>(f.Auswahl);
+        EXPECT_EQ(TankstellenlisteUebernehmen(f.Neu), f.Geaendert) << f.Nummern;
+        std::string nummern;
+        for (const TTankFuellung &t : Fuellungen)
+            nummern += (nummern.empty() ? "" : " ") + std::to_string(t.TankstellenNr);
+        EXPECT_EQ(nummern, f.Nummern);
+        EXPECT_EQ(AuswahlTankstelleNr, f.ErwAuswahl) << f.Nummern;
+        EXPECT_EQ(std::vector<std::string>(Tankstellen, Tankstellen + AnzahlTankstellen), f.Neu);
+    }
+
+    // Names are cut to 40 characters, the list to ten entries; the rest of
+    // the table is empty.
+    const std::string lang(45, 'x');
+    std::vector<std::string> elf(11, lang);
+    TankstellenlisteUebernehmen(elf);
+    EXPECT_EQ(AnzahlTankstellen, 10);
+    EXPECT_EQ(Tankstellen[9], std::string(40, 'x'));
+    TankstellenlisteUebernehmen({"Jet"});
+    EXPECT_EQ(std::vector<std::string>(Tankstellen, Tankstellen + 3), (std::vector<std::string>{"Jet", "", ""}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The fill-up list: appending, ordering with the logical date check,
 // look-ups and the litre price.
 #include "Sprilo_Dek.h"
+#include "Zustand.h"
 
 #include <gtest/gtest.h>
 

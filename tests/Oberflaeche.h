@@ -7,6 +7,7 @@
 #include "QtPlattform.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
+#include "Zustand.h"
 
 #include <QApplication>
 #include <QtTest>

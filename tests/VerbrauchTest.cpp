@@ -5,6 +5,7 @@
 #include "core/Zusatz1.h"
 
 #include "Fixtures.h"
+#include "Zustand.h"
 
 #include <gtest/gtest.h>
 

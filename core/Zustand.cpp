@@ -1,0 +1,14 @@
+#include "Zustand.h"
+
+#include "Feldpruefung.h"
+#include "Konfiguration.h"
+#include "Sprilo_Dek.h"
+#include "consumption/Verbrauchswerte.h"
+
+void GlobalenZustandZuruecksetzen()
+{
+    KernZustandZuruecksetzen();
+    EinstellungenZuruecksetzen();
+    VerbrauchsZustandZuruecksetzen();
+    EingabeZustandZuruecksetzen();
+}

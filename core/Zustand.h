@@ -1,0 +1,6 @@
+// The one reset of everything the program keeps in globals: the fill-up
+// list and vehicle data, the settings, the consumption values and the
+// entry state. Each unit resets its own part; this calls them all.
+#pragma once
+
+void GlobalenZustandZuruecksetzen();
