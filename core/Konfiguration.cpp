@@ -94,9 +94,9 @@ enum class TVorgabe : uint8_t {
 enum class TRegel : uint8_t {
     Keine,
     Bereich,        // outside Min..Max spoils the whole group
-    Monatsanfang,   // day must be 1, else today/1
-    Monatsende,     // day must be 32, else today/32
-    Obergrenze,     // above Max is put back to the default
+    Monatsanfang,   // day 1 of a month 1..12 of a year 1900..2100, else today/1
+    Monatsende,     // day 32 of such a month, else today/32
+    Reparatur,      // outside Min..Max is put back to the default
 };
 
 struct TEinstellung {
@@ -118,11 +118,6 @@ TEinstellung Schalter(int offset, bool *wert, int gruppe, bool vorgabe)
     return {offset, TFeldArt::Schalter, wert, gruppe, TVorgabe::Wert, vorgabe ? 1 : 0};
 }
 
-TEinstellung Zahl(int offset, uint8_t *wert, int gruppe, int vorgabe)
-{
-    return {offset, TFeldArt::U8, wert, gruppe, TVorgabe::Wert, vorgabe};
-}
-
 TEinstellung Zahl(int offset, uint8_t *wert, int gruppe, int vorgabe, int min, int max)
 {
     return {offset, TFeldArt::U8, wert, gruppe, TVorgabe::Wert, vorgabe, "", 0, TRegel::Bereich, min, max};
@@ -133,9 +128,17 @@ TEinstellung Zahl(int offset, int8_t *wert, int gruppe, int vorgabe)
     return {offset, TFeldArt::I8, wert, gruppe, TVorgabe::Wert, vorgabe};
 }
 
+// A choice the windows use as an index: repaired rather than spoiling its
+// group.
+TEinstellung Wahl(int offset, uint8_t *wert, int gruppe, int vorgabe, int min, int max)
+{
+    return {offset, TFeldArt::U8, wert, gruppe, TVorgabe::Wert, vorgabe, "", 0, TRegel::Reparatur, min, max};
+}
+
+// Years outside those a date may have are repaired to the current year.
 TEinstellung Jahr(int offset, uint16_t *wert, int gruppe)
 {
-    return {offset, TFeldArt::U16, wert, gruppe, TVorgabe::Jahr};
+    return {offset, TFeldArt::U16, wert, gruppe, TVorgabe::Jahr, 0, "", 0, TRegel::Reparatur, 1900, 2100};
 }
 
 TEinstellung Monatsanfang(int offset, TDatum *wert, int gruppe)
@@ -155,7 +158,7 @@ TEinstellung Text(int offset, std::string *wert, int kapazitaet, int gruppe, con
 
 TEinstellung Farbe(int nr)
 {
-    return {810 + nr, TFeldArt::U8, &Farben[nr], 5, TVorgabe::Wert, StandardFarben[nr], "", 0, TRegel::Obergrenze, 0, 15};
+    return {810 + nr, TFeldArt::U8, &Farben[nr], 5, TVorgabe::Wert, StandardFarben[nr], "", 0, TRegel::Reparatur, 0, 15};
 }
 
 constexpr int OffsetDatenVerzeichnis = 1;
@@ -199,7 +202,7 @@ const std::vector<TEinstellung> &Einstellungen()
         t.push_back(Schalter(726, &FuellungenUmgekehrt, 1, false));
 
         t.push_back(Zahl(727, &VerbrauchsAuswahl, 2, 1, 1, 4));
-        t.push_back(Zahl(728, &VerbrauchsAnsicht, 2, 1));
+        t.push_back(Wahl(728, &VerbrauchsAnsicht, 2, 1, 1, 4));
         t.push_back(Jahr(730, &GewaehltesJahr, 2));
         t.push_back(Monatsanfang(732, &ZeitraumVon, 2));
         t.push_back(Monatsende(736, &ZeitraumBis, 2));
@@ -356,20 +359,23 @@ void RegelAnwenden(const TEinstellung &e, const TDatum &heute, bool &ok, bool &a
     }
     case TRegel::Monatsanfang:
     case TRegel::Monatsende: {
+        // The month lists of the panels are built from these dates.
         auto &d = *static_cast<TDatum *>(e.Wert);
         const bool anfang = e.Regel == TRegel::Monatsanfang;
-        if (d.Tag != (anfang ? 1 : 32)) {
+        if (d.Tag != (anfang ? 1 : 32) || d.Monat < 1 || d.Monat > 12 || d.Jahr < 1900 || d.Jahr > 2100) {
             d = anfang ? Monatsanfang(heute) : Monatsende(heute);
             angepasst = true;
         }
         break;
     }
-    case TRegel::Obergrenze:
-        if (ZahlWert(e) > e.Max) {
+    case TRegel::Reparatur: {
+        const int w = ZahlWert(e);
+        if (w < e.Min || w > e.Max) {
             FeldVorbelegen(e, heute);
             angepasst = true;
         }
         break;
+    }
     }
 }
 

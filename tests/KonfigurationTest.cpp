@@ -307,6 +307,19 @@ TEST_F(Konfiguration, pruefenRepariertOderSetztGruppenZurueck)
         {"Gruppe 3", {{0, 0}, {671, 3}, {742, 4}, {748, 0}, {787, 3}, {810, 9}, {747, 4}}, 8103, 3, {}},
         {"Gruppe 4", {{796, 3}, {747, 3}, {811, 9}}, 8103, 4, {}},
         {"Fehler und Reparatur", {{736, 31}, {747, 9}}, 8103, 3, {{736, ende}}},
+        // What the windows use as a month, year or index is repaired.
+        {"AuswahlVon Monat 13", {{719, 13}}, 8104, -1, {{718, anfang}}},
+        {"ZeitraumBis Monat 0", {{737, 0}}, 8104, -1, {{736, ende}}},
+        {"LP_Von Jahr 1899", {{790, B({0x6B, 0x07})}}, 8104, -1, {{788, anfang}}},
+        {"RW_Bis Jahr 2101", {{806, B({0x35, 0x08})}}, 8104, -1, {{804, ende}}},
+        {"Monatsende Dezember 2100", {{736, Dat(32, 12, 2100)}}, 0, -1, {}},
+        {"AuswahlJahr 0", {{716, B({0, 0})}}, 8104, -1, {{716, B({0xE8, 0x07})}}},
+        {"GewaehltesJahr 65535", {{730, B({0xFF, 0xFF})}}, 8104, -1, {{730, B({0xE8, 0x07})}}},
+        {"DruckTS_BisJahr 1899", {{782, B({0x6B, 0x07})}}, 8104, -1, {{782, B({0xE8, 0x07})}}},
+        {"DruckTF_Jahr 1900", {{752, B({0x6C, 0x07})}}, 0, -1, {}},
+        {"VerbrauchsAnsicht 5", {{728, 5}}, 8104, -1, {{728, 1}}},
+        {"VerbrauchsAnsicht 0", {{728, 0}}, 8104, -1, {{728, 1}}},
+        {"VerbrauchsAnsicht 4", {{728, 4}}, 0, -1, {}},
     };
     HeuteWert = D(3, 2, 2024);
     KonfigurationVorbelegen(0, HeuteWert);
