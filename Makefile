@@ -6,7 +6,10 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench clean
+FUZZ_DIR     ?= build-fuzz
+FUZZ_SEKUNDEN ?= 60
+
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -35,6 +38,20 @@ run: configure
 bench: configure
 	cmake --build $(BUILD_DIR) --target sprilo-bench -j$(JOBS)
 	$(BUILD_DIR)/sprilo-bench
+
+# Each reader for FUZZ_SEKUNDEN seconds under libFuzzer with the address and
+# undefined-behaviour sanitizers; the fixtures are the seeds, new finds go
+# to $(FUZZ_DIR)/korpus-*.
+fuzz:
+	@bash scripts/pakete-installieren.sh clang libclang-rt-14-dev
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DSPRILO_FUZZ=ON -DSPRILO_GUI=OFF
+	cmake --build $(FUZZ_DIR) --target sprilo-fuzz-laden sprilo-fuzz-konfig -j$(JOBS)
+	mkdir -p $(FUZZ_DIR)/korpus-laden $(FUZZ_DIR)/korpus-konfig $(FUZZ_DIR)/saat-laden $(FUZZ_DIR)/saat-konfig
+	cp tests/fixtures/*/*.SPR $(FUZZ_DIR)/saat-laden/
+	for f in tests/fixtures/*/SPRILO*.INI; do cp "$$f" "$(FUZZ_DIR)/saat-konfig/$$(echo "$$f" | tr / _)"; done
+	cd $(FUZZ_DIR) && tests/sprilo-fuzz-laden -max_total_time=$(FUZZ_SEKUNDEN) -max_len=4096 korpus-laden saat-laden
+	cd $(FUZZ_DIR) && tests/sprilo-fuzz-konfig -max_total_time=$(FUZZ_SEKUNDEN) -max_len=4096 korpus-konfig saat-konfig
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Sprilo
-# need; does nothing when all of them are there already.
+# need, and those named as arguments; does nothing when all of them are
+# there already.
 set -euo pipefail
 
 PAKETE=(
@@ -10,6 +11,7 @@ PAKETE=(
     fonts-liberation
     poppler-utils
     xvfb xauth
+    "$@"
 )
 
 fehlend=()
