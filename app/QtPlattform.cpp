@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 
 #include <deque>
@@ -15,8 +17,89 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 std::deque<int> vorgemerkteAntworten;
+std::deque<std::string> vorgemerkteDateien;
 std::vector<TMeldung> gezeigteMeldungen;
 TDatum festerTag;
+bool testModus = false;
+int erwarteteFenster = 0;
+std::function<void(const QString &)> testFehlerEmpfaenger;
+
+void TestFehler(const QString &text)
+{
+    if (testFehlerEmpfaenger)
+        testFehlerEmpfaenger(text);
+    else
+        qFatal("%s", qUtf8Printable(text));
+}
+
+QString Beschreibung(const QDialog *dialog)
+{
+    QString text = u"\""_s + dialog->windowTitle() + u"\" ("_s
+                   + QString::fromLatin1(dialog->metaObject()->className()) + u')';
+    if (const auto *kasten = qobject_cast<const QMessageBox *>(dialog))
+        text += u": "_s + kasten->text();
+    return text;
+}
+
+// Watches every modal dialog that shows in test mode. An announced one
+// opens; any other gets a check queued behind everything already waiting,
+// so that a test which queued its closing beforehand still closes it.
+class TFensterWaechter : public QObject {
+public:
+    using QObject::QObject;
+
+    static TFensterWaechter &Instanz()
+    {
+        static QPointer<TFensterWaechter> waechter;
+        if (!waechter) {
+            waechter = new TFensterWaechter(qApp);
+            qApp->installEventFilter(waechter);
+        }
+        return *waechter;
+    }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override
+    {
+        if (ereignis->type() != QEvent::Show || !testModus)
+            return false;
+        auto *dialog = qobject_cast<QDialog *>(objekt);
+        if (!dialog || !dialog->isWindow() || !dialog->isModal())
+            return false;
+        if (erwarteteFenster > 0) {
+            --erwarteteFenster;
+            return false;
+        }
+        QCoreApplication::postEvent(this, new TPruefung(dialog), Qt::LowEventPriority);
+        return false;
+    }
+
+    void customEvent(QEvent *ereignis) override
+    {
+        if (ereignis->type() != TPruefung::Art)
+            return;
+        QDialog *dialog = static_cast<TPruefung *>(ereignis)->Dialog;
+        if (!dialog || !dialog->isVisible())
+            return;
+        const QString text = u"Modal dialog the test neither announced nor closed: "_s + Beschreibung(dialog);
+        dialog->reject();
+        // A dialog that refuses to close (a refused value) goes all the same.
+        if (dialog->isVisible())
+            dialog->hide();
+        TestFehler(text);
+    }
+
+private:
+    struct TPruefung : QEvent {
+        static constexpr QEvent::Type Art = static_cast<QEvent::Type>(QEvent::User + 1252);
+        explicit TPruefung(QDialog *dialog)
+            : QEvent(Art)
+            , Dialog(dialog)
+        {
+        }
+        QPointer<QDialog> Dialog;
+    };
+};
 
 struct TRolle {
     QPalette::ColorGroup Gruppe;
@@ -121,6 +204,8 @@ int TQtPlattform::MeldungZeigen(const TMeldung &meldung)
     QString text = QString::fromStdString(meldung.Text);
     text.replace(u"\r\n"_s, u"\n"_s);
     text.replace(u'\r', u'\n');
+    if (!FensterErlaubt(u"Message box without a queued answer: \""_s + Titel(meldung.Art) + u"\": "_s + text))
+        return mrCancel;
 
     QMessageBox kasten(Symbol(meldung.Art), Titel(meldung.Art), text, QMessageBox::NoButton,
                        QApplication::activeWindow());
@@ -202,6 +287,25 @@ int TQtPlattform::AusstehendeAntworten()
     return static_cast<int>(vorgemerkteAntworten.size());
 }
 
+void TQtPlattform::NaechsteDatei(const std::string &name)
+{
+    vorgemerkteDateien.push_back(name);
+}
+
+int TQtPlattform::AusstehendeDateien()
+{
+    return static_cast<int>(vorgemerkteDateien.size());
+}
+
+bool TQtPlattform::VorgemerkteDatei(std::string &name)
+{
+    if (vorgemerkteDateien.empty())
+        return false;
+    name = vorgemerkteDateien.front();
+    vorgemerkteDateien.pop_front();
+    return true;
+}
+
 const std::vector<TMeldung> &TQtPlattform::GezeigteMeldungen()
 {
     return gezeigteMeldungen;
@@ -210,6 +314,8 @@ const std::vector<TMeldung> &TQtPlattform::GezeigteMeldungen()
 void TQtPlattform::TestZustandLoeschen()
 {
     vorgemerkteAntworten.clear();
+    vorgemerkteDateien.clear();
+    erwarteteFenster = 0;
     gezeigteMeldungen.clear();
     festerTag = TDatum{};
 }
@@ -217,4 +323,39 @@ void TQtPlattform::TestZustandLoeschen()
 void TQtPlattform::HeuteFestlegen(const TDatum &tag)
 {
     festerTag = tag;
+}
+
+void TQtPlattform::TestModusSetzen(bool an)
+{
+    testModus = an;
+    if (an)
+        TFensterWaechter::Instanz();
+}
+
+bool TQtPlattform::TestModus()
+{
+    return testModus;
+}
+
+void TQtPlattform::FensterErwarten(int anzahl)
+{
+    erwarteteFenster += anzahl;
+}
+
+int TQtPlattform::ErwarteteFenster()
+{
+    return erwarteteFenster;
+}
+
+void TQtPlattform::TestFehlerEmpfaenger(std::function<void(const QString &)> empfaenger)
+{
+    testFehlerEmpfaenger = std::move(empfaenger);
+}
+
+bool TQtPlattform::FensterErlaubt(const QString &was)
+{
+    if (!testModus || erwarteteFenster > 0)
+        return true;
+    TestFehler(was);
+    return false;
 }

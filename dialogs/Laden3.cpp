@@ -4,6 +4,7 @@
 #include "Datendatei.h"
 #include "Konfiguration.h"
 #include "Meldungen.h"
+#include "QtPlattform.h"
 #include "Sprilo_Dek.h"
 #include "Zusatz1.h"
 
@@ -22,7 +23,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -32,12 +32,6 @@ namespace {
 
 constexpr int DesignBreite = 430;
 constexpr int DesignHoehe = 300;
-
-std::deque<std::string> &Antworten()
-{
-    static std::deque<std::string> antworten;
-    return antworten;
-}
 
 std::string S(const QString &text)
 {
@@ -382,10 +376,13 @@ bool TLadeSelfMade::eventFilter(QObject *objekt, QEvent *ereignis)
 
 bool DateiAuswahl(bool modus, const std::string &verzeichnis, const std::string &filter, std::string &name)
 {
-    if (!Antworten().empty()) {
-        name = Antworten().front();
-        Antworten().pop_front();
+    if (TQtPlattform::VorgemerkteDatei(name))
         return !name.empty();
+    if (!TQtPlattform::FensterErlaubt(u"File dialog without a queued name: "_s
+                                      + (modus ? u"\"Öffnen\""_s : u"\"Speichern unter\""_s) + u", name \""_s
+                                      + Q(name) + u'"')) {
+        name.clear();
+        return false;
     }
     if (!LadeSelfMade)
         LadeSelfMade = new TLadeSelfMade(QApplication::activeWindow());
@@ -397,5 +394,5 @@ bool DateiAuswahl(bool modus, const std::string &verzeichnis, const std::string 
 
 void NaechsteDateiAuswahl(const std::string &name)
 {
-    Antworten().push_back(name);
+    TQtPlattform::NaechsteDatei(name);
 }

@@ -74,5 +74,6 @@ extern TLadeSelfMade *LadeSelfMade;
 bool DateiAuswahl(bool modus, const std::string &verzeichnis, const std::string &filter, std::string &name);
 
 // For tests: the next DateiAuswahl answers with this name at once, without
-// showing the dialog ("" = cancelled).
+// showing the dialog ("" = cancelled). The same queue as
+// TQtPlattform::NaechsteDatei.
 void NaechsteDateiAuswahl(const std::string &name);

@@ -56,13 +56,19 @@ private:
 
     QString Ordner(const QString &name) const { return m_temp.path() + u'/' + name; }
 
-    void Zeigen(TForm5 &form) { form.show(); QVERIFY(QTest::qWaitForWindowExposed(&form)); }
+    void Zeigen(TForm5 &form)
+    {
+        TQtPlattform::FensterErwarten();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_temp.isValid());
         PlattformSetzen(&m_plattform);
+        TQtPlattform::TestModusSetzen(true);
         // z<n> is in state n; a directory in the way of the test file bars writing, even for root.
         for (const QString &name : {u"heim"_s, u"z0/$$$$$$$$.$$$"_s, u"z1"_s, u"z2/$$$$$$$$.$$$"_s, u"z3"_s,
                                     u"liste/a"_s, u"liste/B"_s, u"liste/c"_s, u"liste/.versteckt"_s})
@@ -93,6 +99,8 @@ private slots:
         DatenVerzeichnis = m_temp.path().toStdString();
         Fensterfaktor = 1;
     }
+
+    void cleanup() { QCOMPARE(TQtPlattform::ErwarteteFenster(), 0); }
 
     void fensterTexteUndHilfe()
     {

@@ -55,6 +55,8 @@ class HilfeTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { TQtPlattform::TestModusSetzen(true); }
+
     void init()
     {
         hilfe.F1Einrichten();
@@ -192,6 +194,7 @@ private slots:
         meldung.Text = "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.";
         meldung.Knoepfe = KnopfJa | KnopfNein | KnopfHilfe;
         bool geprueft = false;
+        TQtPlattform::FensterErwarten();
         QTimer::singleShot(0, this, [&] {   // runs inside the box's own loop
             auto *kasten = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(kasten);

@@ -67,6 +67,7 @@ class Laden3Test : public QObject {
     std::string Auswahl(bool modus, const std::string &name, const std::function<void(TLadeSelfMade &)> &schritte,
                         const std::string &verzeichnis = {})
     {
+        TQtPlattform::FensterErwarten();
         QTimer::singleShot(0, [&] {
             TLadeSelfMade &d = *LadeSelfMade;
             QApplication::setActiveWindow(&d);
@@ -89,6 +90,7 @@ private slots:
     void init()
     {
         TQtPlattform::TestZustandLoeschen();
+        TQtPlattform::TestModusSetzen(true);
         m_plattform = std::make_unique<TTestPlattform>();
         PlattformSetzen(m_plattform.get());
         m_ordner = std::make_unique<QTemporaryDir>();
@@ -97,7 +99,8 @@ private slots:
 
     void cleanup()
     {
-        QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
+        TQtPlattform::TestFehlerEmpfaenger(nullptr);
+        QCOMPARE(UnbenutzteVormerkungen(), 0);
         PlattformSetzen(nullptr);
     }
 
@@ -262,15 +265,32 @@ private slots:
         delete LadeSelfMade;
     }
 
+    // Queued names answer without a window; with none queued the test mode
+    // reports the dialog and it chooses nothing, never waiting for a user.
     void naechsteAntwortOhneFenster()
     {
         NaechsteDateiAuswahl("/x/A.SPR");
         NaechsteDateiAuswahl("");
+        QCOMPARE(TQtPlattform::AusstehendeDateien(), 2);
         std::string name = "alt";
         QVERIFY(DateiAuswahl(true, "/", Filter, name));
         QCOMPARE(name, std::string("/x/A.SPR"));
         QVERIFY(!DateiAuswahl(false, "/", Filter, name));
         QCOMPARE(name, std::string());
+
+        QStringList gemeldet;
+        TQtPlattform::TestFehlerEmpfaenger([&](const QString &text) { gemeldet << text; });
+        name = "/x/AUTO.SPR";
+        QVERIFY(!DateiAuswahl(true, "/", Filter, name));
+        QCOMPARE(name, std::string());
+        QVERIFY(!LadeSelfMade || !LadeSelfMade->isVisible());
+        QCOMPARE(gemeldet, QStringList{u"File dialog without a queued name: \"Öffnen\", name \"/x/AUTO.SPR\""_s});
+
+        // Leftovers are counted, and forgotten with the test state.
+        NaechsteDateiAuswahl("/x/B.SPR");
+        QCOMPARE(UnbenutzteVormerkungen(), 1);
+        TQtPlattform::TestZustandLoeschen();
+        QCOMPARE(UnbenutzteVormerkungen(), 0);
     }
 };
 

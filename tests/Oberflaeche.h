@@ -1,6 +1,7 @@
 // Shared pieces of the window tests: a platform that records beeps instead
-// of playing them, the main window on fresh state, and fill-ups made in
-// one line.
+// of playing them, the main window on fresh state in test mode (a box or
+// dialog nobody answers fails the test instead of waiting), and fill-ups
+// made in one line.
 #pragma once
 
 #include "Konfiguration.h"
@@ -44,6 +45,7 @@ inline bool HauptfensterStarten(std::unique_ptr<TTestPlattform> &plattform, std:
                                 const std::function<void()> &vorbereiten = {})
 {
     TQtPlattform::TestZustandLoeschen();
+    TQtPlattform::TestModusSetzen(true);
     plattform = std::make_unique<TTestPlattform>();
     PlattformSetzen(plattform.get());
     GlobalenZustandZuruecksetzen();
@@ -57,12 +59,21 @@ inline bool HauptfensterStarten(std::unique_ptr<TTestPlattform> &plattform, std:
     return QTest::qWaitForWindowActive(form.get());
 }
 
-// Closes everything again; returns the box answers a test queued but no box
-// used.
+// What a test queued or announced and nothing used: box answers, file
+// names and windows.
+inline int UnbenutzteVormerkungen()
+{
+    return TQtPlattform::AusstehendeAntworten() + TQtPlattform::AusstehendeDateien()
+           + TQtPlattform::ErwarteteFenster();
+}
+
+// Closes everything again; returns what the test queued but nothing used
+// (UnbenutzteVormerkungen).
 inline int HauptfensterBeenden(std::unique_ptr<TTestPlattform> &plattform, std::unique_ptr<TForm1> &form)
 {
     form.reset();
-    const int uebrig = TQtPlattform::AusstehendeAntworten();
+    const int uebrig = UnbenutzteVormerkungen();
+    TQtPlattform::TestZustandLoeschen();
     PlattformSetzen(nullptr);
     plattform.reset();
     GlobalenZustandZuruecksetzen();

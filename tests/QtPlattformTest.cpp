@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPalette>
 #include <QTimer>
@@ -56,7 +57,14 @@ private slots:
     void init()
     {
         TQtPlattform::TestZustandLoeschen();
+        TQtPlattform::TestModusSetzen(true);
         PlattformSetzen(nullptr);
+    }
+
+    void cleanup()
+    {
+        TQtPlattform::TestFehlerEmpfaenger(nullptr);
+        QCOMPARE(TQtPlattform::ErwarteteFenster(), 0);
     }
 
     void vorgemerkteAntwortenBeantwortenKaestenDerReiheNach()
@@ -93,6 +101,7 @@ private slots:
         QStringList knopfTexte;
         bool offenNachHilfe = false;
 
+        TQtPlattform::FensterErwarten();
         QTimer::singleShot(0, this, [&] {
             QMessageBox *kasten = OffenerKasten();
             QVERIFY(kasten != nullptr);
@@ -127,6 +136,52 @@ private slots:
         QCOMPARE(knopfTexte, (QStringList{u"&Ja"_s, u"&Nein"_s, u"&Abbrechen"_s, u"&Hilfe"_s}));
         QVERIFY(offenNachHilfe);
         QCOMPARE(plattform.HilfeKontexte, std::vector<int>{8108});
+    }
+
+    // Nobody answers a box in a test: one without a queued answer is
+    // reported with its text and answered Cancel at once, never shown.
+    void testmodusMeldetUnbeantworteteKaestenSofort()
+    {
+        QStringList gemeldet;
+        TQtPlattform::TestFehlerEmpfaenger([&](const QString &text) { gemeldet << text; });
+        TQtPlattform plattform;
+
+        QCOMPARE(plattform.MeldungZeigen(UngespeichertFrage()), mrCancel);
+        QVERIFY(OffenerKasten() == nullptr);
+        QCOMPARE(gemeldet, QStringList{u"Message box without a queued answer: \"Warnung\": Die im Arbeitsspeicher "
+                                       u"befindlichen Daten sind noch nicht gespeichert.\nDurch das Beenden des "
+                                       u"Programmes werden die Daten gelöscht.\n\nMöchten Sie die Daten vorher "
+                                       u"speichern?"_s});
+        QCOMPARE(TQtPlattform::GezeigteMeldungen().size(), size_t(1));
+    }
+
+    // A modal dialog opens only when announced, or when the test queued its
+    // closing before it opened; any other is reported and rejected, so that
+    // exec() returns instead of waiting.
+    void testmodusSchliesstUnangekuendigteDialoge()
+    {
+        QStringList gemeldet;
+        TQtPlattform::TestFehlerEmpfaenger([&](const QString &text) { gemeldet << text; });
+        QDialog dialog;
+        dialog.setWindowTitle(u"Kennzeichen eingeben"_s);
+
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QCOMPARE(gemeldet, QStringList{u"Modal dialog the test neither announced nor closed: "
+                                       u"\"Kennzeichen eingeben\" (QDialog)"_s});
+
+        gemeldet.clear();
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        TQtPlattform::FensterErwarten();
+        QTimer::singleShot(20, &dialog, &QDialog::accept);
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(gemeldet, QStringList());
+        QCOMPARE(TQtPlattform::ErwarteteFenster(), 0);
+        TQtPlattform::TestModusSetzen(false);
+        QTimer::singleShot(20, &dialog, &QDialog::accept);
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(gemeldet, QStringList());
+        TQtPlattform::TestModusSetzen(true);
     }
 
     void systemFarbenFolgenDerPalette()

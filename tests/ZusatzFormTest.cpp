@@ -72,6 +72,7 @@ class ZusatzFormTest : public QObject {
     template <typename T> void ImDialog(std::function<void(T &)> schritte)
     {
         m_gelaufen = false;
+        TQtPlattform::FensterErwarten();
         m_uhr = new QTimer(this);
         connect(m_uhr, &QTimer::timeout, this, [this, schritte] {
             if (auto *d = qobject_cast<T *>(QApplication::activeModalWidget()); d && d->isVisible()) {
