@@ -10,9 +10,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -307,6 +310,68 @@ private slots:
         QCOMPARE(AnzahlFuellungen(), 1);
         m_form->SpeedButton3->click();
         QCOMPARE(P().PE_Edit1->text(), QString());
+    }
+
+    // The focus coming back from a message box or from the station list's
+    // drop-down is no entering of a field: nothing is checked, the field
+    // being typed in keeps its text and no error shows.
+    void fokusZurueckAusKastenUndListe()
+    {
+        DatenSetzen(2);
+        Tippen(u"abc"_s);
+        TQtPlattform::FensterErwarten();
+        QTimer::singleShot(0, this, [] {
+            auto *kasten = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(kasten);
+            QApplication::setActiveWindow(kasten);
+            QVERIFY(QTest::qWaitForWindowActive(kasten));
+            kasten->buttons().constFirst()->click();
+        });
+        m_form->MP_5_2->trigger();   // "Info" in a real box
+        QApplication::setActiveWindow(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QCOMPARE(Fokus(), P().PE_Edit1);
+        QCOMPARE(Fehlertext(), QString());
+        QCOMPARE(P().PE_Edit1->text(), u"abc"_s);
+        QCOMPARE(int(m_form->AktuellesFeld), 1);
+
+        // Into the station field, then a station from its list.
+        Taste(Qt::Key_A, Qt::ControlModifier);
+        Eingeben(u"10600|02.02.2005|"_s);
+        QCOMPARE(Fokus(), P().PE_CB1);
+        QCOMPARE(int(m_form->VorigesFeld) * 10 + m_form->AktuellesFeld, 23);
+        Taste(Qt::Key_F4);
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(P().PE_CB1->view(), Qt::Key_Down);
+        QTest::keyClick(P().PE_CB1->view(), Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activePopupWidget());   // after the chosen entry flashed
+        QCOMPARE(Fokus(), P().PE_CB1);
+        QCOMPARE(P().PE_CB1->currentText(), u"Jet"_s);
+        QCOMPARE(int(m_form->VorigesFeld) * 10 + m_form->AktuellesFeld, 23);
+        QVERIFY(KMStandOk && DatumOk && !TankstelleBesucht);
+    }
+
+    // A panel closed and opened again starts a new entry even when the
+    // window gets the focus back only after opening it: its first field
+    // counts as entered, so leaving it checks it.
+    void wiederGeoeffnetesPanelBetrittDasErsteFeld()
+    {
+        DatenSetzen(2);
+        QCOMPARE(Fokus(), P().PE_Edit1);
+        Taste(Qt::Key_Escape);
+        QVERIFY(!P().isVisible());
+
+        QWidget anderes;
+        anderes.show();
+        QApplication::setActiveWindow(&anderes);
+        QVERIFY(QTest::qWaitForWindowActive(&anderes));
+        m_form->SpeedButton3->click();
+        QApplication::setActiveWindow(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QCOMPARE(Fokus(), P().PE_Edit1);
+        Eingeben(u"abc|"_s);
+        QCOMPARE(Fehlertext(), u"\nDer KM-Stand ist ungültig.\nDie eingegebene Zeichenkette stellt keine Zahl dar. "_s);
+        QCOMPARE(Fokus(), P().PE_Edit1);
     }
 
     void hoechstens6000Tankfuellungen()
