@@ -121,6 +121,9 @@ void TForm1::LadenClick()
         TLadeAnzeige anzeige(*this);
         ergebnis = DatenLaden(datei, anzeige.Fortschritt());
     }
+    // An incomplete file is said first; what loading adapted follows.
+    if (!ergebnis.Warnung.Leer())
+        Melden(ergebnis.Warnung);
     if (!ergebnis.Meldung.Leer())
         Melden(ergebnis.Meldung);
     StatusAnzeigen();

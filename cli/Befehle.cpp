@@ -215,8 +215,10 @@ int Pruefen(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         aus << "Logisch: ja\n";
     else
         aus << "Logisch: nein " << FehlerNr1 << ' ' << FehlerNr2 << '\n';
-    aus << "Gespeichert: " << (Gespeichert ? "ja" : "nein") << '\n'
-        << "Meldung: " << (e.Meldung.Code ? std::to_string(e.Meldung.Code) : std::string("keine")) << '\n';
+    aus << "Gespeichert: " << (Gespeichert ? "ja" : "nein") << '\n';
+    if (!e.Warnung.Leer())
+        aus << "Warnung: " << e.Warnung.Code << '\n';
+    aus << "Meldung: " << (e.Meldung.Code ? std::to_string(e.Meldung.Code) : std::string("keine")) << '\n';
     return CliOk;
 }
 

@@ -153,11 +153,13 @@ public:
     }
     std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) override
     {
-        const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without O_NONBLOCK a FIFO would block the open until a writer came.
+        const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             return nullptr;
         struct stat st {};
-        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int flags = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::fcntl(fd, F_GETFL) : -1;
+        if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
             ::close(fd);
             return nullptr;
         }

@@ -42,7 +42,9 @@ public:
     virtual bool VerzeichnisAnlegen(const std::string &pfad);
     virtual bool Loeschen(const std::string &pfad) = 0;
     virtual bool Umbenennen(const std::string &alt, const std::string &neu) = 0;
-    // nullptr when the file cannot be opened for reading.
+    // nullptr when the file cannot be opened for reading; only regular
+    // files open, so that a FIFO or a device neither blocks nor floods the
+    // reader.
     virtual std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) = 0;
     // Creates or truncates; nullptr when that fails.
     virtual std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) = 0;

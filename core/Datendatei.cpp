@@ -6,6 +6,7 @@
 #include "Zusatz1.h"
 #include "consumption/Verbrauchswerte.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -15,22 +16,28 @@ namespace {
 const long double DMFaktor = 1.0L / 1.95583L;
 
 // Reads whole records in blocks; a trailing piece that fills no record is
-// the end of the file.
+// the end of the file. It holds one block at a time whatever size the file
+// has, so a huge or endless file costs one block until the pass gives up.
 class TSatzLeser {
 public:
-    TSatzLeser(TEingabe &eingabe, int satzGroesse) : m_eingabe(eingabe), m_groesse(satzGroesse) {}
+    TSatzLeser(TEingabe &eingabe, int satzGroesse)
+        : m_eingabe(eingabe), m_groesse(static_cast<size_t>(satzGroesse)), m_puffer(BlockSaetze * m_groesse)
+    {
+    }
 
     // Pointer to the next record, nullptr at the end or after a read error.
     const uint8_t *Naechster()
     {
         if (m_pos + m_groesse > m_ende) {
+            if (m_amEnde)
+                return nullptr;
             const size_t rest = m_ende - m_pos;
             std::copy(m_puffer.begin() + m_pos, m_puffer.begin() + m_ende, m_puffer.begin());
-            m_puffer.resize(BlockSaetze * m_groesse);
             const size_t n = m_eingabe.Lesen(m_puffer.data() + rest, m_puffer.size() - rest);
+            m_amEnde = n < m_puffer.size() - rest;
             m_pos = 0;
             m_ende = rest + n;
-            if (m_ende < static_cast<size_t>(m_groesse))
+            if (m_ende < m_groesse)
                 return nullptr;
         }
         const uint8_t *satz = m_puffer.data() + m_pos;
@@ -38,6 +45,8 @@ public:
         return satz;
     }
     bool Fehler() const { return m_eingabe.Fehler(); }
+    // Bytes after the last whole record, once Naechster has reached the end.
+    size_t Rest() const { return m_ende - m_pos; }
 
 private:
     static constexpr size_t BlockSaetze = 4096;
@@ -46,6 +55,7 @@ private:
     std::vector<uint8_t> m_puffer;
     size_t m_pos = 0;
     size_t m_ende = 0;
+    bool m_amEnde = false;
 };
 
 // What one reading pass found out.
@@ -54,6 +64,10 @@ struct TLesung {
     bool Umgerechnet = false;         // amounts or format of an older version
     bool Waehrung = false;            // records marked with the old currency
     bool TankstellenGeaendert = false;
+    // Read as 96-byte records: what the header announces, and whether a
+    // piece of a record trails the last whole one.
+    int32_t Angekuendigt = 0;
+    bool Angefangen = false;
 };
 
 // A stored date must be one the user could have typed: written out and read
@@ -73,15 +87,13 @@ std::string LadeText(int32_t n)
     return "Es werden " + ZahlMitPunkten(n, 1) + " Datensätze geladen.";
 }
 
-// Shows the loading box and makes room for what the file can hold; the
-// header's count only scales the gauge.
-void LesenBeginnen(TEingabe &eingabe, int32_t anzahl, int satzGroesse, const TFortschritt &fortschritt)
+// Shows the loading box. The header's count only scales the gauge, and the
+// list grows with what is read: room made from the file size or the count
+// would let a damaged or sparse file exhaust the memory.
+void LesenBeginnen(int32_t anzahl, const TFortschritt &fortschritt)
 {
     if (fortschritt.Beginnen)
         fortschritt.Beginnen(LadeText(anzahl), anzahl);
-    const int64_t groesse = eingabe.Groesse();
-    if (groesse > 0)
-        Fuellungen.reserve(static_cast<size_t>(groesse / satzGroesse));
 }
 
 void ListeLeeren()
@@ -115,9 +127,12 @@ TLesung NeuesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
     Tankinhalt = Endlich(kopf.Tankinhalt) ? kopf.Tankinhalt : 0;
     const bool euroDaten = kopf.EuroDaten != 0;
 
-    LesenBeginnen(eingabe, kopf.Anzahl, SatzGroesse, fortschritt);
+    LesenBeginnen(kopf.Anzahl, fortschritt);
+    l.Angekuendigt = kopf.Anzahl;
 
-    while ((satz = leser.Naechster()) != nullptr) {
+    // The first record that makes the file unusable ends the pass: nothing
+    // after it can save the file in this format.
+    while (!l.Fehler && (satz = leser.Naechster()) != nullptr) {
         TTankFuellung f = FuellungDekodieren(satz);
         if (TankstellenNrAbgleichen(f))
             l.TankstellenGeaendert = true;
@@ -137,6 +152,7 @@ TLesung NeuesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
     }
     if (leser.Fehler())
         l.Fehler = true;
+    l.Angefangen = leser.Rest() > 0;
     // Without a single fill-up only the header speaks for the file: it must
     // start as the program writes it.
     if (Fuellungen.empty() && (kopf.Kennung[0] || kopf.Kennung[1] || kopf.Kennung[2] || kopf.Kennung[3]))
@@ -163,9 +179,9 @@ TLesung AltesFormatLesen(TEingabe &eingabe, const TFortschritt &fortschritt)
         return l;
     }
 
-    LesenBeginnen(eingabe, kopf.Anzahl, AltSatzGroesse, fortschritt);
+    LesenBeginnen(kopf.Anzahl, fortschritt);
 
-    while ((satz = leser.Naechster()) != nullptr) {
+    while (!l.Fehler && (satz = leser.Naechster()) != nullptr) {
         const TAlteFuellung alt = AlteFuellungDekodieren(satz);
         TTankFuellung f;
         f.Datum = alt.Datum;
@@ -202,12 +218,31 @@ TMeldung AnpassungsMeldung(const TLesung &l, bool festverbrauchRepariert)
                                                : TMeldungsNr::AngepasstTankstellen);
 }
 
-TMeldung UnbrauchbarMeldung(const std::string &datei)
+// The hint that names the backup copy of datei, when there is one beside it.
+std::string Sicherungshinweis(const std::string &datei, TBaustein hinweis)
 {
     const std::string sicherung = Sicherungsname(datei);
     const bool mitSicherung = sicherung != datei && Dateisystem().Existiert(sicherung);
+    return mitSicherung ? Baustein(hinweis, {sicherung}) : "";
+}
+
+TMeldung UnbrauchbarMeldung(const std::string &datei)
+{
     return MeldungBauen(TMeldungsNr::DatenUnbrauchbar,
-                        {datei, mitSicherung ? Baustein(TBaustein::SicherheitskopieOeffnen, {sicherung}) : ""});
+                        {datei, Sicherungshinweis(datei, TBaustein::SicherheitskopieOeffnen)});
+}
+
+// A file cut short (a crash or a full disk while an older version wrote
+// it, an incomplete copy) reads as valid records up to the cut; only the
+// header's count or a piece of a record at the end tells.
+TMeldung UnvollstaendigWarnung(const std::string &datei, const TLesung &l, int32_t gelesen)
+{
+    const int64_t erwartet = std::max<int64_t>(l.Angekuendigt, int64_t(gelesen) + (l.Angefangen ? 1 : 0));
+    if (erwartet <= gelesen)
+        return {};
+    return MeldungBauen(TMeldungsNr::DatenUnvollstaendig,
+                        {datei, ZahlMitPunkten(gelesen, 1), ZahlMitPunkten(erwartet, 1),
+                         Sicherungshinweis(datei, TBaustein::SicherheitskopiePruefen)});
 }
 
 } // namespace
@@ -278,14 +313,19 @@ TLadeErgebnis DatenLaden(const std::string &datei, const TFortschritt &fortschri
     }
 
     DateiName = datei;
+    if (!e.AltesFormat)
+        e.Warnung = UnvollstaendigWarnung(datei, l, AnzahlFuellungen());
     ListeOrdnen(Fuellungen, DatenLogisch);
 
     if (AnzahlFuellungen() == 0) {
         // A file with the header alone is what saving writes for an empty
-        // list: no data, and nothing to repair.
+        // list: no data. An old file's header still holds the plate and the
+        // fixed consumption of an older version: converted data to be saved.
         DatenVorhanden = false;
         DatenLogisch = true;
-        Gespeichert = true;
+        Gespeichert = !l.Umgerechnet;
+        if (!Gespeichert)
+            e.Meldung = AnpassungsMeldung(l, false);
         e.Status = TLadeStatus::KeineDaten;
         return e;
     }

@@ -37,6 +37,7 @@ enum class TLadeStatus {
 
 struct TLadeErgebnis {
     TLadeStatus Status = TLadeStatus::Geladen;
+    TMeldung Warnung;             // shown before Meldung: the file seems incomplete
     TMeldung Meldung;             // Leer(): nothing to tell
     bool AltesFormat = false;     // read as 76-byte records
 };

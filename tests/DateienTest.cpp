@@ -354,6 +354,48 @@ private slots:
         QVERIFY(!QApplication::overrideCursor());
     }
 
+    void unvollstaendigeDateiWarntVorDerMeldung_data()
+    {
+        QTest::addColumn<QString>("ordner");
+        QTest::addColumn<bool>("mitKopie");
+        QTest::addColumn<QList<int>>("codes");
+        QTest::newRow("nur die Warnung") << u"grund"_s << false << QList<int>{8219};
+        QTest::newRow("mit Sicherheitskopie") << u"grund"_s << true << QList<int>{8219};
+        QTest::newRow("Warnung, dann Anpassung") << u"dm"_s << false << QList<int>{8219, 8214};
+    }
+
+    void unvollstaendigeDateiWarntVorDerMeldung()
+    {
+        QFETCH(QString, ordner);
+        QFETCH(bool, mitKopie);
+        QFETCH(QList<int>, codes);
+        // The fixture with the last 50 bytes cut off: one record less and a piece of it.
+        const std::string name = ordner.toStdString(), datei = Pfad("Kurz.SPR"), kopie = Pfad("Kurz.SPK");
+        const std::string ganz = DateiInhalt(FixturPfad(name, name + ".SPR"));
+        DateiSchreiben(datei, ganz.substr(0, ganz.size() - 50));
+        if (mitKopie)
+            DateiSchreiben(kopie, ganz);
+        const int n = int(ganz.size() / 96 - 1);
+        TankstellenlisteLesen(FixturPfad(name, "SPRILO.INI"));
+        NaechsteDateiAuswahl(datei);
+        for (int i = 0; i < codes.size(); ++i)
+            TQtPlattform::NaechsteAntwort(mrOk);
+        m_form->LadenClick();
+        AnzeigeZu();
+        QCOMPARE(Codes(), codes);
+        const TMeldung &w = TQtPlattform::GezeigteMeldungen().front();
+        PruefeMeldung(w, 8219, 2, true, TKastenArt::Warnung);
+        QCOMPARE(w.Text, "Die Datendatei '" + datei + "' ist offenbar unvollständig.\rEs konnten nur "
+                             + std::to_string(n - 1) + " von " + std::to_string(n) + " Tankfüllungen gelesen werden."
+                             + (mitKopie ? "\r\rBitte prüfen Sie, ob die Sicherheitskopie '" + kopie
+                                               + "' vollständig ist." : std::string())
+                             + "\r\rCode : 8219");
+        // What is there is loaded; the warning itself leaves the data saved.
+        QCOMPARE(AnzahlFuellungen(), n - 1);
+        QCOMPARE(Gespeichert, codes.size() == 1);
+        QCOMPARE(DateiName, datei);
+    }
+
     void schliessenMitJaSpeichert_data()
     {
         QTest::addColumn<bool>("erzeugenScheitert");

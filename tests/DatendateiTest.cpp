@@ -11,12 +11,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace {
 
@@ -107,6 +116,8 @@ const auto F1 = Fuellung(2, 1, 2003, 1000), F2 = Fuellung(3, 2, 2003, 1500, 30),
 
 struct TFixturFall { const char *Ordner; bool OhneListe; std::string Meldung; };   // OhneListe: no station list
 
+void PrintTo(const TFixturFall &f, std::ostream *aus) { *aus << f.Ordner; }
+
 class Fixturen : public Datei, public ::testing::WithParamInterface<TFixturFall> {};
 
 TEST_P(Fixturen, ladenWieBeschriebenMitMeldungUndFortschritt)
@@ -123,6 +134,8 @@ TEST_P(Fixturen, ladenWieBeschriebenMitMeldungUndFortschritt)
                            [&] { fortschritt += " Ende"; }});
     EXPECT_EQ(e.Status, S::Geladen);
     EXPECT_EQ(Kasten(e.Meldung), GetParam().Meldung);
+    // Only the file cut short warns: its header announces more than it holds.
+    EXPECT_EQ(e.Warnung.Code, o == "muell" ? 8219 : 0);
     EXPECT_EQ(std::make_tuple(Kennzeichen, Festverbrauch, Tankinhalt, DateiName, DatenVerzeichnis, e.AltesFormat,
                               Gespeichert, DatenVorhanden, DatenLogisch),
               std::make_tuple(fx.Kopf.at("kennzeichen").substr(0, 20), KopfZahl(fx, "festverbrauch"),
@@ -174,10 +187,14 @@ TEST_F(Datei, schreiberErzeugtDieFixturenBytegenau)
         soll.replace(4, 4, std::string{char(fx.Fuellungen.size()), 0, 0, 0});
         soll.resize((fx.Fuellungen.size() + 1) * SatzGroesse);
         EXPECT_EQ(dateien.Dateien["/" + o], soll);
+        // What the program writes itself is never incomplete.
+        EXPECT_TRUE(DatenLaden("/" + o).Warnung.Leer());
     }
 }
 
-struct TDateiFall { const char *Name; std::string Bytes, Meldung, Zustand; };
+struct TDateiFall { const char *Name; std::string Bytes, Meldung, Zustand, Warnung = ""; };
+
+void PrintTo(const TDateiFall &f, std::ostream *aus) { *aus << f.Name; }
 
 class Dateien : public Datei, public ::testing::WithParamInterface<TDateiFall> {};
 
@@ -190,6 +207,7 @@ TEST_P(Dateien, ladenRepariertOderVerwirft)
                         : Fuellungen.empty()         ? S::KeineDaten
                                                      : S::Geladen);
     EXPECT_EQ(Kasten(e.Meldung), GetParam().Meldung);
+    EXPECT_EQ(Kasten(e.Warnung), GetParam().Warnung);
     EXPECT_EQ(Zustand(), GetParam().Zustand);
     EXPECT_EQ(DateiName + DatenVerzeichnis, "/a.SPR/");
     for (const auto &f : Fuellungen)   // no litres: nothing divided by them
@@ -197,6 +215,12 @@ TEST_P(Dateien, ladenRepariertOderVerwirft)
 }
 
 const std::string Leer = " 0 0 011:";
+
+std::string Unvollstaendig(const std::string &gelesen, const std::string &erwartet)
+{
+    return "Warnung 2! 8219/8219: Die Datendatei '/a.SPR' ist offenbar unvollständig.\rEs konnten nur " + gelesen
+        + " von " + erwartet + " Tankfüllungen gelesen werden.\r\rCode : 8219";
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Dateien,
@@ -222,6 +246,22 @@ INSTANTIATE_TEST_SUITE_P(
         // 152 bytes: read as 96-byte records the fill-up would vanish.
         TDateiFall{"altMitEinerFuellung", AlteDatei(1), Info8214, "ALT 7 0 101: 1000"},
         TDateiFall{"altOhneLiter", AlteDatei(1, 0), Info8214, "ALT 7 0 101: 1000"},
+        // An old header alone still holds plate and fixed consumption: converted data, to be saved.
+        TDateiFall{"altNurKopf", AlteDatei(0) + "xxxx", Info8214, "ALT 7 0 001:"},
+        TDateiFall{"altNurKopfOhneRest", AlteDatei(0), Info8214, "ALT 7 0 001:"},
+        // Cut short: the header counts more, or a piece of a record trails. The rest loads as
+        // before and the warning leaves Gespeichert alone.
+        TDateiFall{"abgeschnitten", Kopf(3, 6) + Satz(F1) + Satz(F2), "", "X 6 50 111: 1000 1500", Unvollstaendig("2", "3")},
+        TDateiFall{"angefangenerSatz", Kopf(2, 6) + Satz(F1) + Satz(F2) + Satz(F3).substr(0, 50), "",
+                   "X 6 50 111: 1000 1500", Unvollstaendig("2", "3")},
+        TDateiFall{"abgeschnittenUndAngefangen", Kopf(5, 6) + Satz(F1) + Satz(F2).substr(0, 95), "", "X 6 50 111: 1000",
+                   Unvollstaendig("1", "5")},
+        TDateiFall{"abgeschnittenInDM", Kopf(3, 6, 0) + Satz(F1) + Satz(F2), Info8214, "X 6 50 101: 1000 1500",
+                   Unvollstaendig("2", "3")},
+        TDateiFall{"nurKopfMitAnzahl", Kopf(1234, 6), "", "X 6 50 011:", Unvollstaendig("0", "1.234")},
+        // More records than announced, or a damaged file, is no incomplete one.
+        TDateiFall{"mehrAlsAngekuendigt", Kopf(1, 6) + Satz(F1) + Satz(F2), "", "X 6 50 111: 1000 1500"},
+        TDateiFall{"kaputtUndAbgeschnitten", Kopf(3, 6) + Satz(Fuellung(31, 2, 2003, 1500)), Kaputt, Leer},
         TDateiFall{"altMitKennung", Gesetzt(AlteDatei(1), 1), Kaputt, Leer},
         // 24 records of 76 bytes are 19 of 96: the failed 96-byte pass must not decide the message.
         TDateiFall{"altPasstAuchZuNeuenSaetzen", AlteDatei(23), Info8214,
@@ -239,6 +279,15 @@ TEST_F(Datei, meldungenDerUnbrauchbarenUndDerFehlendenDatei)
                                                           "Code : 8002");
     EXPECT_EQ(DatenLaden("/a.SPK").Meldung.Text,
               "Die Datendatei '/a.SPK' war fehlerhaft.\rDie Daten können nicht benutzt werden.\r\rCode : 8002");
+
+    // An incomplete file points to its backup copy when there is one.
+    dateien.Dateien["/a.SPR"] = dateien.Dateien["/a.SPK"] = Kopf(2, 6) + Satz(F1);
+    EXPECT_EQ(DatenLaden("/a.SPR").Warnung.Text,
+              "Die Datendatei '/a.SPR' ist offenbar unvollständig.\rEs konnten nur 1 von 2 Tankfüllungen gelesen "
+              "werden.\r\rBitte prüfen Sie, ob die Sicherheitskopie '/a.SPK' vollständig ist.\r\rCode : 8219");
+    EXPECT_EQ(DatenLaden("/a.SPK").Warnung.Text,
+              "Die Datendatei '/a.SPK' ist offenbar unvollständig.\rEs konnten nur 1 von 2 Tankfüllungen gelesen "
+              "werden.\r\rCode : 8219");
 
     // A file that cannot be opened leaves everything as it was.
     GlobalenZustandZuruecksetzen();
@@ -293,8 +342,57 @@ TEST_F(Datei, vieleFuellungenUeberDieBlockgrenzen)
     const std::vector<std::string> soll = Texte(Fuellungen);
     ASSERT_TRUE(DatenSpeichern("/gross.SPR").Geschrieben);
     EXPECT_EQ(dateien.Dateien["/gross.SPR"].size(), 9001u * 96);
-    EXPECT_EQ(DatenLaden("/gross.SPR").Status, S::Geladen);
+    const TLadeErgebnis e = DatenLaden("/gross.SPR");
+    EXPECT_EQ(e.Status, S::Geladen);
+    EXPECT_TRUE(e.Warnung.Leer());
     EXPECT_EQ(Texte(Fuellungen), soll);
+}
+
+// A directory of its own, removed with all it holds.
+struct TOrdner {
+    std::string Pfad;
+    TOrdner()
+    {
+        char muster[] = "/tmp/sprilo-dateiXXXXXX";
+        if (mkdtemp(muster))
+            Pfad = muster;
+    }
+    ~TOrdner() { std::filesystem::remove_all(Pfad); }
+    std::vector<std::string> Namen() const
+    {
+        std::vector<std::string> n;
+        for (const auto &e : std::filesystem::directory_iterator(Pfad))
+            n.push_back(e.path().filename().string());
+        std::sort(n.begin(), n.end());
+        return n;
+    }
+};
+
+// Runs f in a child process that can neither hang the test nor take the
+// machine's memory: after 20 s it is ended, and a runaway allocation
+// fails. Returns f's result (99 for an exception), or minus the signal that
+// ended the child.
+int ImKindprozess(const std::function<int()> &f)
+{
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::alarm(20);
+#if !defined(__SANITIZE_ADDRESS__)
+        const rlimit speicher{rlim_t(1) << 30, rlim_t(1) << 30};
+        ::setrlimit(RLIMIT_AS, &speicher);
+#endif
+        int ergebnis = 99;
+        try {
+            ergebnis = f();
+        } catch (...) {
+        }
+        // No return into the test program: the child must not run on.
+        ::_exit(ergebnis);
+    }
+    int status = 0;
+    if (kind < 0 || ::waitpid(kind, &status, 0) != kind)
+        return -1000;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
 TEST_F(Datei, echteDateifehlerGebenIhreBits)
@@ -387,6 +485,56 @@ TEST_F(Datei, schreibfehlerWirdNieAlsErfolgGemeldet)
         EXPECT_EQ(s.Meldung.Nr, TMeldungsNr::SchreibfehlerUnveraendert);
         EXPECT_EQ(dateien.Dateien["/d/A.SPK"], nach < 0 ? "" : "vorher");
     }
+}
+
+TEST_F(Datei, ladenLiestNurBisZumErstenUnbrauchbarenSatz)
+{
+    // 64 MiB of zeros or of noise: refused after the first block of each format, not read to the end.
+    const std::function<char(int64_t)> inhalte[] = {
+        [](int64_t) { return char(0); },
+        [](int64_t i) { return char((uint64_t(i) * 0x9E3779B97F4A7C15u) >> 56); }};
+    for (const auto &byte : inhalte) {
+        TFakeDateisystem dateien;
+        dateien.Virtuell["/gross.SPR"] = {int64_t(64) << 20, byte};
+        EXPECT_EQ(DatenLaden("/gross.SPR").Status, S::Unbrauchbar);
+        EXPECT_GT(dateien.Gelesen, 0);
+        EXPECT_LT(dateien.Gelesen, 1 << 20);
+    }
+}
+
+TEST_F(Datei, sonderdateienWerdenNichtGeoeffnet)
+{
+    // A FIFO would block the open, /dev/zero never ends: both count as "cannot be opened", and the data in
+    // memory stay.
+    TOrdner o;
+    const std::string rohr = o.Pfad + "/Rohr.SPR";
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0600), 0);
+    const int ergebnis = ImKindprozess([&] {
+        int nr = 0;
+        for (const std::string &datei : {rohr, std::string("/dev/zero"), o.Pfad}) {
+            ++nr;
+            Fuellungen = {F1};
+            const TLadeErgebnis e = DatenLaden(datei);
+            if (e.Status != S::NichtGeoeffnet || e.Meldung.Code != 8106 || Fuellungen.size() != 1)
+                return nr;
+        }
+        return 0;
+    });
+    EXPECT_EQ(ergebnis, 0);
+}
+
+TEST_F(Datei, duennBesetzteRiesendateiWirdOhneSpeicherVerworfen)
+{
+    TOrdner o;
+    const std::string datei = o.Pfad + "/Riese.SPR";
+    const int fd = ::open(datei.c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    const bool angelegt = ::ftruncate(fd, off_t(8) << 40) == 0;
+    ::close(fd);
+    if (!angelegt)
+        GTEST_SKIP() << "Das Dateisystem legt keine 8 TiB große Datei an.";
+    const int ergebnis = ImKindprozess([&] { return DatenLaden(datei).Status == S::Unbrauchbar ? 0 : 1; });
+    EXPECT_EQ(ergebnis, 0);
 }
 
 TEST_F(Datei, zufallsdateienStuerzenNieAbUndLadenNurGueltigeDaten)
