@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -125,6 +127,12 @@ bool TDateisystem::IstVerzeichnis(const std::string &pfad)
     return !pfad.empty() && ::stat(pfad.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool TDateisystem::IstDatei(const std::string &pfad)
+{
+    struct stat st {};
+    return !pfad.empty() && ::stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool TDateisystem::VerzeichnisAnlegen(const std::string &pfad)
 {
     if (pfad.empty())
@@ -141,6 +149,13 @@ namespace {
 
 class TPosixDateisystem final : public TDateisystem {
 public:
+    TPosixDateisystem()
+    {
+        // A file-size limit (ulimit -f) must end a write with EFBIG, reported
+        // like a full disk, instead of killing the program with SIGXFSZ.
+        std::signal(SIGXFSZ, SIG_IGN);
+    }
+
     bool Existiert(const std::string &pfad) override
     {
         struct stat st {};
@@ -171,6 +186,54 @@ public:
         if (fd < 0)
             return nullptr;
         return std::make_unique<TPosixAusgabe>(fd);
+    }
+    std::unique_ptr<TAusgabe> Zwischendatei(const std::string &pfad, std::string &name) override
+    {
+        const size_t schnitt = pfad.rfind('/');
+        const std::string verzeichnis = schnitt == std::string::npos ? "" : pfad.substr(0, schnitt + 1);
+        // ".Auto.SPR.sprilo-x7Gq2M": hidden, and its ending is random, so no
+        // file type of the dialogs matches it. The name is cut so that the
+        // whole fits into the 255 bytes of a directory entry.
+        std::string basis = schnitt == std::string::npos ? pfad : pfad.substr(schnitt + 1);
+        basis.resize(std::min<size_t>(basis.size(), 200));
+        struct stat st {};
+        const bool vorhanden = ::stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+        for (int versuch = 0; versuch < 100; ++versuch) {
+            name = verzeichnis + "." + basis + ".sprilo-" + Zufallsteil();
+            // O_EXCL: never a file that someone else made or still uses.
+            const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                // The data file keeps its access rights when it is replaced.
+                if (vorhanden)
+                    ::fchmod(fd, st.st_mode & 0777);
+                return std::make_unique<TPosixAusgabe>(fd);
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        name.clear();
+        return nullptr;
+    }
+    bool VerzeichnisSichern(const std::string &verzeichnis) override
+    {
+        const int fd = ::open(verzeichnis.empty() ? "." : verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        // Some file systems cannot flush a directory (EINVAL); they need not.
+        const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+        ::close(fd);
+        return ok;
+    }
+
+private:
+    static std::string Zufallsteil()
+    {
+        static const char zeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        static std::mt19937_64 zufall(std::random_device{}() ^ (uint64_t(::getpid()) << 32));
+        std::string teil(6, ' ');
+        for (char &c : teil)
+            c = zeichen[zufall() % (sizeof zeichen - 1)];
+        return teil;
     }
 };
 

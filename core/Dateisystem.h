@@ -37,6 +37,9 @@ public:
     virtual bool Existiert(const std::string &pfad) = 0;
     // A directory exists under this name (symbolic links followed).
     virtual bool IstVerzeichnis(const std::string &pfad);
+    // A regular file exists under this name (symbolic links followed); not
+    // a directory, FIFO or device.
+    virtual bool IstDatei(const std::string &pfad);
     // Creates the directory and its missing parents; true when it exists
     // afterwards.
     virtual bool VerzeichnisAnlegen(const std::string &pfad);
@@ -48,6 +51,14 @@ public:
     virtual std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) = 0;
     // Creates or truncates; nullptr when that fails.
     virtual std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) = 0;
+    // Creates a new, empty file beside pfad (same directory, so that it can
+    // be renamed onto pfad) under a name that no other file has: hidden and
+    // with an ending of no file type of the program. It takes pfad's access
+    // rights when pfad exists. name receives its path; nullptr on failure.
+    virtual std::unique_ptr<TAusgabe> Zwischendatei(const std::string &pfad, std::string &name) = 0;
+    // Makes the renames in a directory durable; false when the directory
+    // could not be flushed.
+    virtual bool VerzeichnisSichern(const std::string &verzeichnis) = 0;
 };
 
 // The file system in use; never null.

@@ -358,23 +358,12 @@ TMeldung Sicherungsmeldung(int fehlerbits, const std::string &F, const std::stri
     return MeldungBauen(saetze[fehlerbits - 1], {F, B});
 }
 
-TSpeicherErgebnis DatenSpeichern(const std::string &F, const TFortschritt &fortschritt)
+namespace {
+
+// Header and fill-ups in the format of the loader; true only when every
+// byte is written, flushed to the disk and the file closed.
+bool DatenSchreiben(TAusgabe &aus, const TFortschritt &fortschritt)
 {
-    TSpeicherErgebnis e;
-    TDateisystem &fs = Dateisystem();
-    const std::string B = Sicherungsname(F);
-
-    if (fs.Existiert(B) && !fs.Loeschen(B))
-        e.Fehlerbits |= SicherungNichtGeloescht;
-    if (fs.Existiert(F) && !fs.Umbenennen(F, B))
-        e.Fehlerbits |= DateiNichtUmbenannt;
-    std::unique_ptr<TAusgabe> aus = fs.Erzeugen(F);
-    if (!aus) {
-        e.Fehlerbits |= DateiNichtAngelegt;
-        e.Meldung = Sicherungsmeldung(e.Fehlerbits, F, B);
-        return e;
-    }
-
     const int32_t n = AnzahlFuellungen();
     if (fortschritt.Beginnen)
         fortschritt.Beginnen("Es werden " + ZahlMitPunkten(n, 1) + " Datensätze gespeichert.", n);
@@ -390,27 +379,92 @@ TSpeicherErgebnis DatenSpeichern(const std::string &F, const TFortschritt &forts
     constexpr size_t BlockSaetze = 1024;
     std::vector<uint8_t> block(BlockSaetze * SatzGroesse);
     KopfKodieren(kopf, block.data());
-    bool ok = aus->Schreiben(block.data(), SatzGroesse);
+    bool ok = aus.Schreiben(block.data(), SatzGroesse);
     for (int32_t i = 0; ok && i < n;) {
         const int32_t bis = std::min<int32_t>(n, i + static_cast<int32_t>(BlockSaetze));
         for (int32_t k = i; k < bis; ++k)
             FuellungKodieren(Fuellungen[k], block.data() + (k - i) * SatzGroesse);
-        ok = aus->Schreiben(block.data(), static_cast<size_t>(bis - i) * SatzGroesse);
+        ok = aus.Schreiben(block.data(), static_cast<size_t>(bis - i) * SatzGroesse);
         i = bis;
         if (fortschritt.Schritt)
             fortschritt.Schritt(i);
     }
-    ok = aus->Schliessen() && ok;
+    ok = aus.Schliessen() && ok;
     if (fortschritt.Ende)
         fortschritt.Ende();
+    return ok;
+}
 
-    if (!ok) {
-        // Never report success for a file that is not completely written;
-        // the data stay unsaved in memory.
-        Gespeichert = false;
-        e.Meldung = MeldungBauen(TMeldungsNr::SchreibfehlerUnveraendert, {F});
+} // namespace
+
+// The new content goes into a file of its own beside F first. Only when it
+// is completely on the disk does the old file give way: the old backup is
+// deleted, F becomes the backup and the new file takes F's name. A save
+// that fails at any point, and any number of retries, leaves a complete
+// copy of the previous data under F or B.
+TSpeicherErgebnis DatenSpeichern(const std::string &F, const TFortschritt &fortschritt)
+{
+    TSpeicherErgebnis e;
+    TDateisystem &fs = Dateisystem();
+    const std::string B = Sicherungsname(F);
+    // A file opened as backup copy is its own backup name: it is replaced
+    // without a backup step, which would delete it first.
+    const bool mitSicherung = B != F;
+    const bool dateiDa = fs.Existiert(F);
+
+    // A directory, FIFO or device under that name is neither renamed to the
+    // backup nor replaced.
+    if (dateiDa && !fs.IstDatei(F)) {
+        e.Meldung = MeldungBauen(TMeldungsNr::KeineDatei, {F});
         return e;
     }
+
+    std::string neu;
+    std::unique_ptr<TAusgabe> aus = fs.Zwischendatei(F, neu);
+    if (!aus) {
+        e.Fehlerbits = DateiNichtAngelegt;
+        e.Meldung = Sicherungsmeldung(e.Fehlerbits, F, B);
+        return e;
+    }
+    const bool ok = DatenSchreiben(*aus, fortschritt);
+    aus.reset();
+    if (!ok) {
+        // Never report success for a file that is not completely written.
+        fs.Loeschen(neu);
+        const bool sicherungDa = mitSicherung && fs.Existiert(B);
+        e.Meldung = dateiDa ? MeldungBauen(TMeldungsNr::SchreibfehlerUnveraendert,
+                                           {F, sicherungDa ? Baustein(TBaustein::SicherungUnveraendert, {B}) : ""})
+                            : MeldungBauen(TMeldungsNr::SchreibfehlerNeu, {F});
+        return e;
+    }
+
+    bool umbenannt = false;   // F's previous content is now under B
+    if (mitSicherung) {
+        if (fs.Existiert(B) && !fs.Loeschen(B))
+            e.Fehlerbits |= SicherungNichtGeloescht;
+        // Renamed onto a backup that could not be deleted, F would replace
+        // it after all; so F stays and is replaced in place.
+        if (dateiDa) {
+            if (!(e.Fehlerbits & SicherungNichtGeloescht) && fs.Umbenennen(F, B))
+                umbenannt = true;
+            else
+                e.Fehlerbits |= DateiNichtUmbenannt;
+        }
+    }
+    if (!fs.Umbenennen(neu, F)) {
+        e.Fehlerbits |= DateiNichtAngelegt;
+        // The data file goes back to its name.
+        const bool zurueck = !umbenannt || fs.Umbenennen(B, F);
+        fs.Loeschen(neu);
+        e.Meldung = Sicherungsmeldung(e.Fehlerbits, F, B);
+        if (!zurueck)
+            e.Meldung.Text += Baustein(TBaustein::InhaltInSicherung, {B});
+        return e;
+    }
+    // The renames must survive a power cut like the content. A directory
+    // that cannot be flushed does not undo the save: the new file is in place.
+    fs.VerzeichnisSichern(Verzeichnisteil(F));
+
     e.Geschrieben = true;
     Gespeichert = true;
     DateiName = F;

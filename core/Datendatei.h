@@ -49,7 +49,7 @@ TLadeErgebnis DatenLaden(const std::string &datei, const TFortschritt &fortschri
 enum TSicherungsFehler : int {
     SicherungNichtGeloescht = 1,   // the old backup copy could not be deleted
     DateiNichtUmbenannt = 2,       // the data file could not become the backup
-    DateiNichtAngelegt = 4,        // the data file could not be created
+    DateiNichtAngelegt = 4,        // the new file could not be made or take the data file's name
 };
 
 struct TSpeicherErgebnis {
@@ -58,7 +58,10 @@ struct TSpeicherErgebnis {
     TMeldung Meldung;              // Leer(): nothing to tell
 };
 
-// Turns the existing file into the backup copy and writes the list to datei.
+// Writes the list to a new file beside datei; once that is complete on the
+// disk, turns the existing file into the backup copy and gives the new file
+// its name. A failure leaves datei as it was, or its message says where
+// the previous content is.
 TSpeicherErgebnis DatenSpeichern(const std::string &datei, const TFortschritt &fortschritt = {});
 
 // The message for a set of failure bits 1..7 (empty for 0).

@@ -106,13 +106,13 @@ constexpr TVorlage Vorlagen[] = {
     {N::SchreibfehlerUnveraendert, 8001, false, F, OkHilfe, 5, true,
      "Die Datendatei '%1' konnte nicht vollständig geschrieben werden.\r"
      "Wahrscheinlich ist der Datenträger voll.\r\r"
-     "Die vorhandene Datei '%1' und ihre Sicherungskopie sind unverändert geblieben.\r"
-     "Die Daten im Arbeitsspeicher sind noch nicht gespeichert."},
+     "Die vorhandene Datei '%1' ist unverändert geblieben.%2\r"
+     "Die Daten wurden nicht gespeichert."},
     {N::SchreibfehlerNeu, 8001, false, F, OkHilfe, 5, true,
      "Die Datendatei '%1' konnte nicht vollständig geschrieben werden.\r"
      "Wahrscheinlich ist der Datenträger voll.\r\r"
      "Es wurde keine Datei angelegt.\r"
-     "Die Daten im Arbeitsspeicher sind noch nicht gespeichert."},
+     "Die Daten wurden nicht gespeichert."},
     {N::KeineDatei, 8001, false, F, OkHilfe, 5, true,
      "Unter dem Namen '%1' gibt es schon ein Verzeichnis oder etwas anderes als eine Datei.\r"
      "Die Daten wurden nicht gespeichert.\r\r"
@@ -192,6 +192,8 @@ struct TBausteinText {
 constexpr TBausteinText Bausteine[] = {
     {TBaustein::SicherheitskopieOeffnen, "\r\rVersuchen Sie die Sicherheitskopie '%1' zu öffnen."},
     {TBaustein::SicherheitskopiePruefen, "\r\rBitte prüfen Sie, ob die Sicherheitskopie '%1' vollständig ist."},
+    {TBaustein::SicherungUnveraendert, "\rIhre Sicherungskopie '%1' ist ebenfalls unverändert."},
+    {TBaustein::InhaltInSicherung, "\r\rDer bisherige Inhalt der Datendatei steht jetzt in der Sicherungskopie '%1'."},
     {TBaustein::KonfigOrt, "Die Konfigurationsdatei 'SPRILO.INI' befindet sich im Verzeichnis:\r%1"},
     {TBaustein::KeinKonfigOrt, "Es kann keine Konfigurationsdatei angelegt werden.\rBeachten Sie den Hinweis in den Hilfen."},
 };

@@ -49,7 +49,7 @@ enum class TMeldungsNr {
     Sicherung5,
     Sicherung6,
     Sicherung7,
-    SchreibfehlerUnveraendert,      // 8001: %1 file; the file on disk is as before
+    SchreibfehlerUnveraendert,      // 8001: %1 file, %2 backup piece or ""; the file on disk is as before
     SchreibfehlerNeu,               // 8001: %1 file; there was none and there is none
     KeineDatei,                     // 8001: %1 is a directory or the like
     // questions
@@ -78,6 +78,8 @@ enum class TMeldungsNr {
 enum class TBaustein {
     SicherheitskopieOeffnen,        // %1 backup: hint of 8002
     SicherheitskopiePruefen,        // %1 backup: hint of 8219
+    SicherungUnveraendert,          // %1 backup: the write error left it as it was
+    InhaltInSicherung,              // %1 backup: a failed save left F's content there
     KonfigOrt,                      // %1 directory: where SPRILO.INI is
     KeinKonfigOrt,                  // no configuration file possible
 };

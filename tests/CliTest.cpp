@@ -1,13 +1,17 @@
 // sprilo-cli: the expected output of every fixture command, run as the real
 // program, and the exit codes and messages of bad calls.
 #include "Befehle.h"
+#include "Datendatei.h"
 #include "Fixtures.h"
 #include "Zusatz1.h"
+#include "Zustand.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -192,4 +196,112 @@ TEST(Cli, umwandelnSpeichertImNeuenFormat)
     EXPECT_EQ(lauf.Code, CliNichtGeoeffnet);
     EXPECT_NE(lauf.Aus.find("konnte nicht angelegt werden."), std::string::npos);
     fs::remove_all(ordner);
+}
+
+namespace {
+
+// A folder of its own, removed with all it holds.
+struct TOrdner {
+    fs::path Pfad = fs::temp_directory_path() / ("sprilo-cli-" + std::to_string(::getpid()));
+    TOrdner() { fs::create_directories(Pfad); }
+    ~TOrdner() { fs::remove_all(Pfad); }
+    std::string operator/(const std::string &name) const { return (Pfad / name).string(); }
+    std::vector<std::string> Namen() const
+    {
+        std::vector<std::string> n;
+        for (const auto &e : fs::directory_iterator(Pfad))
+            n.push_back(e.path().filename().string());
+        std::sort(n.begin(), n.end());
+        return n;
+    }
+};
+
+// Writes a data file of the given fill-ups with the program's own saver.
+void DatendateiAnlegen(const std::string &pfad, const std::string &kennzeichen, std::vector<TTankFuellung> liste)
+{
+    GlobalenZustandZuruecksetzen();
+    Kennzeichen = kennzeichen;
+    Festverbrauch = 6;
+    Tankinhalt = 50;
+    Fuellungen = std::move(liste);
+    ASSERT_TRUE(DatenSpeichern(pfad).Geschrieben);
+    GlobalenZustandZuruecksetzen();
+}
+
+TTankFuellung Fuellung(int i, const std::string &tankstelle = "Jet")
+{
+    TTankFuellung f;
+    f.Datum = TDatum{uint8_t(1 + i % 28), uint8_t(1 + i / 28 % 12), uint16_t(2003 + i / 336)};
+    f.KMStand = 1000 + 500 * i;
+    f.Tankstelle = tankstelle;
+    f.Betrag = 50;
+    f.Liter = 40;
+    f.LiterPreis = 1250;
+    f.AlteWaehrung = 0;
+    return f;
+}
+
+} // namespace
+
+TEST(Cli, dateigroessenGrenzeGibtSchreibfehlerStattAbbruch)
+{
+    // Under "ulimit -f" a write beyond the limit sends SIGXFSZ, which ends a program that does not
+    // ignore it without a word and with the target half written.
+    TOrdner o;
+    const std::string ein = o / "EIN.SPR", aus = o / "AUS.SPR";
+    std::vector<TTankFuellung> liste;
+    for (int i = 0; i < 60; ++i)
+        liste.push_back(Fuellung(i));
+    DatendateiAnlegen(ein, "GROSS", liste);
+    const std::string vorher = DateiInhalt(FixturPfad("grund", "grund.SPR"));
+    DateiSchreiben(aus, vorher);
+    ASSERT_GT(DateiInhalt(ein).size(), 1000u);
+    ASSERT_LT(vorher.size(), 1000u);
+
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::dup2(rohr[1], STDOUT_FILENO);
+        ::close(rohr[0]);
+        ::close(rohr[1]);
+        // As a fresh shell would start it: the signal at its default, 1000 bytes per file at most.
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit grenze{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &grenze);
+        ::alarm(60);
+        ::execl(SPRILO_CLI, "sprilo-cli", "umwandeln", ein.c_str(), aus.c_str(), static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(kind, 0);
+    ::close(rohr[1]);
+    std::string ausgabe;
+    char puffer[4096];
+    ssize_t n;
+    while ((n = ::read(rohr[0], puffer, sizeof puffer)) > 0)
+        ausgabe.append(puffer, size_t(n));
+    ::close(rohr[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFEXITED(status)) << "Signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), CliNichtGeoeffnet);
+    EXPECT_EQ(ausgabe, "Meldung: keine\nDie Datendatei '" + aus + "' konnte nicht vollständig geschrieben werden.\n"
+                       "Wahrscheinlich ist der Datenträger voll.\n\nDie vorhandene Datei '" + aus
+                           + "' ist unverändert geblieben.\nDie Daten wurden nicht gespeichert.\n");
+    EXPECT_EQ(DateiInhalt(aus), vorher);
+    EXPECT_EQ(o.Namen(), (std::vector<std::string>{"AUS.SPR", "EIN.SPR"}));
+}
+
+TEST(Cli, umwandelnInEinVerzeichnisWirdAbgelehnt)
+{
+    TOrdner o;
+    const std::string ziel = o / "ZIEL.SPR";
+    fs::create_directory(ziel);
+    const TLauf lauf = Aufrufen({"umwandeln", FixturPfad("grund", "grund.SPR"), ziel});
+    EXPECT_EQ(lauf.Code, CliNichtGeoeffnet);
+    EXPECT_EQ(lauf.Aus, "Meldung: 8202\nUnter dem Namen '" + ziel + "' gibt es schon ein Verzeichnis oder etwas "
+                        "anderes als eine Datei.\nDie Daten wurden nicht gespeichert.\n\nBitte wählen Sie mit "
+                        "\"Speichern unter\" einen anderen Namen.\n");
+    EXPECT_TRUE(fs::is_directory(ziel));
+    EXPECT_EQ(o.Namen(), std::vector<std::string>{"ZIEL.SPR"});
 }

@@ -9,6 +9,8 @@
 #include "Zusatz1.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -335,7 +337,7 @@ private slots:
             fs.Dateien[F] = "bisher";   // only an existing file can fail to be renamed
         fs.LoeschenScheitert = bits & 1;
         fs.UmbenennenScheitert = bits & 2;
-        fs.ErzeugenScheitert = bits & 4;
+        fs.ErsetzenScheitert = bits & 4;   // written, but it cannot take the file's name
         fs.SchreibenScheitertNach = fall == 8 ? 150 : -1;
         DatenEingeben();
         DateiName = F;
@@ -394,6 +396,26 @@ private slots:
         QCOMPARE(AnzahlFuellungen(), n - 1);
         QCOMPARE(Gespeichert, codes.size() == 1);
         QCOMPARE(DateiName, datei);
+    }
+
+    void speichernInEinVerzeichnisAendertNichts()
+    {
+        const std::string ordner = Pfad("Ordner.SPR");
+        QVERIFY(QDir().mkdir(QString::fromStdString(ordner)));
+        DatenEingeben();
+        DateiName = ordner;
+        TQtPlattform::NaechsteAntwort(mrOk);
+        QVERIFY(!m_form->SpeichernClick(m_form->MP_1_3));
+        QCOMPARE(Codes(), QList<int>{8001});
+        PruefeMeldung(Letzte(), 8001, 5, true, TKastenArt::Fehler);
+        QCOMPARE(Letzte().Text, "Unter dem Namen '" + ordner + "' gibt es schon ein Verzeichnis oder etwas anderes "
+                                "als eine Datei.\rDie Daten wurden nicht gespeichert.\r\rBitte wählen Sie mit "
+                                "\"Speichern unter\" einen anderen Namen.");
+        QVERIFY(!Gespeichert);
+        QVERIFY(QFileInfo(QString::fromStdString(ordner)).isDir());
+        QCOMPARE(QDir(m_ordner->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{u"Ordner.SPR"_s});
+        AnzeigeZu();
     }
 
     void schliessenMitJaSpeichert_data()

@@ -398,17 +398,64 @@ int ImKindprozess(const std::function<int()> &f)
 TEST_F(Datei, echteDateifehlerGebenIhreBits)
 {
     // A directory where the backup should go is neither deleted nor replaced.
-    namespace fs = std::filesystem;
-    char muster[] = "/tmp/sprilo-dateiXXXXXX";
-    ASSERT_NE(mkdtemp(muster), nullptr);
-    const std::string d = muster;
+    TOrdner o;
+    const std::string &d = o.Pfad;
     DateiSchreiben(d + "/Auto.SPR", "alt");
-    fs::create_directory(d + "/Auto.SPK");
+    std::filesystem::create_directory(d + "/Auto.SPK");
     Fuellungen = {F1};
     EXPECT_EQ(DatenSpeichern(d + "/Auto.SPR").Fehlerbits, 3);
     EXPECT_EQ(DateiInhalt(d + "/Auto.SPR").size(), 192u);
     EXPECT_EQ(DatenSpeichern(d + "/fehlt/Auto.SPR").Fehlerbits, 4);
-    fs::remove_all(d);
+    EXPECT_EQ(o.Namen(), (std::vector<std::string>{"Auto.SPK", "Auto.SPR"}));
+}
+
+TEST_F(Datei, speichernSchreibtErstDieNeueDateiDannKommtDieSicherung)
+{
+    TFakeDateisystem dateien;
+    dateien.Dateien = {{"/d/A.SPR", "daten"}, {"/d/A.SPK", "sicherung"}};
+    Fuellungen = {F1};
+    ASSERT_TRUE(DatenSpeichern("/d/A.SPR").Geschrieben);
+    EXPECT_EQ(dateien.Protokoll,
+              (std::vector<std::string>{"anlegen /d/.neu1", "schliessen /d/.neu1", "loeschen /d/A.SPK",
+                                        "umbenennen /d/A.SPR /d/A.SPK", "umbenennen /d/.neu1 /d/A.SPR", "sichern /d"}));
+    EXPECT_EQ(dateien.Dateien, (std::map<std::string, std::string>{{"/d/A.SPK", "daten"},
+                                                                   {"/d/A.SPR", Kopf(1, 0, 1, "", 0) + Satz(F1)}}));
+}
+
+TEST_F(Datei, zwischendateiLiegtVerstecktNebenDerDateiUndErbtIhreRechte)
+{
+    TOrdner o;
+    const std::string F = o.Pfad + "/Auto.SPR";
+    DateiSchreiben(F, "alt");
+    ::chmod(F.c_str(), 0640);
+    std::string n1, n2;
+    auto a1 = Dateisystem().Zwischendatei(F, n1);
+    auto a2 = Dateisystem().Zwischendatei(F, n2);
+    ASSERT_TRUE(a1 && a2);
+    EXPECT_NE(n1, n2);
+    for (const std::string &n : {n1, n2}) {
+        // Hidden, beside F, and of no file type that a dialog lists.
+        EXPECT_EQ(n.rfind(o.Pfad + "/.Auto.SPR.sprilo-", 0), 0u) << n;
+        std::string endung = n.substr(n.rfind('.'));
+        for (char &c : endung)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(endung != ".SPR" && endung != ".SPK") << n;
+        struct stat st {};
+        ASSERT_EQ(::stat(n.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0640u);
+    }
+    EXPECT_TRUE(a1->Schliessen() && a2->Schliessen());
+    Dateisystem().Loeschen(n1);
+    Dateisystem().Loeschen(n2);
+
+    // A real save leaves nothing else behind and keeps the rights.
+    Fuellungen = {F1};
+    ASSERT_TRUE(DatenSpeichern(F).Geschrieben);
+    EXPECT_EQ(o.Namen(), (std::vector<std::string>{"Auto.SPK", "Auto.SPR"}));
+    struct stat st {};
+    ASSERT_EQ(::stat(F.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(DateiInhalt(o.Pfad + "/Auto.SPK"), "alt");
 }
 
 // By failure set: 1 the old backup copy cannot be deleted, 2 the data file cannot be renamed, 4 not created.
@@ -433,58 +480,222 @@ const char *const Fehlertexte[] = {
     "'/d/A.SPK' schreibgeschützt oder der komplette Datenträger ist gegen überschreiben gesichert.",
 };
 
-class Sicherungsfehler : public Datei, public ::testing::WithParamInterface<int> {};
+// What is there before (B backup, F data file), what fails, and what is on the disk afterwards: "neu" the
+// new file, "daten" and "sicherung" the previous contents, "-" nothing.
+struct TSicherungsFall {
+    const char *Name;
+    bool SicherungDa, DateiDa;
+    bool Loeschen, Umbenennen, Ersetzen, Erzeugen;
+    int Bits;
+    const char *F, *B;
+    int UmbenennenErlaubt = -1;
+    std::string Zusatz = "";
+};
 
-TEST_P(Sicherungsfehler, jederFehlersatzHatSeineMeldung)
+void PrintTo(const TSicherungsFall &f, std::ostream *aus) { *aus << f.Name; }
+
+class Sicherungsfehler : public Datei, public ::testing::WithParamInterface<TSicherungsFall> {};
+
+TEST_P(Sicherungsfehler, jederFehlersatzSagtWasAufDemDatentraegerIst)
 {
-    const int bits = GetParam();
-    const bool sicherungDa = bits & 1, dateiDa = bits & 2, angelegt = bits < 4;
+    const TSicherungsFall &p = GetParam();
     TFakeDateisystem dateien;
     const std::string F = "/d/A.SPR", B = "/d/A.SPK";
-    if (sicherungDa)
+    if (p.SicherungDa)
         dateien.Dateien[B] = "sicherung";
-    if (dateiDa)
+    if (p.DateiDa)
         dateien.Dateien[F] = "daten";
-    dateien.LoeschenScheitert = sicherungDa;
-    dateien.UmbenennenScheitert = dateiDa;
-    dateien.ErzeugenScheitert = !angelegt;
+    dateien.LoeschenScheitert = p.Loeschen;
+    dateien.UmbenennenScheitert = p.Umbenennen;
+    dateien.UmbenennenErlaubt = p.UmbenennenErlaubt;
+    dateien.ErsetzenScheitert = p.Ersetzen;
+    dateien.ErzeugenScheitert = p.Erzeugen;
     Fuellungen = {F1};
     Gespeichert = false;
     DateiName = DatenVerzeichnis = "vorher";
 
     const TSpeicherErgebnis s = DatenSpeichern(F);
-    EXPECT_EQ(s.Fehlerbits, bits);
-    EXPECT_EQ(Kasten(s.Meldung),
-              (angelegt ? "Warnung 4 8105/8105: " : "Fehler 5! 8001/8001: ") + std::string(Fehlertexte[bits]));
+    const bool angelegt = p.Bits < 4;
+    EXPECT_EQ(s.Fehlerbits, p.Bits);
+    EXPECT_EQ(Kasten(s.Meldung), (angelegt ? "Warnung 4 8105/8105: " : "Fehler 5! 8001/8001: ")
+                                     + std::string(Fehlertexte[p.Bits]) + p.Zusatz);
     EXPECT_EQ(s.Geschrieben, angelegt);
     EXPECT_EQ(Gespeichert, angelegt);
     EXPECT_EQ(DateiName + DatenVerzeichnis, angelegt ? F + "/d" : "vorhervorher");
-    EXPECT_EQ(angelegt ? std::to_string(dateien.Dateien[F].size()) : dateien.Dateien[F],
-              angelegt ? "192" : dateiDa ? "daten" : "");
-    EXPECT_EQ(dateien.Dateien.count(B) ? dateien.Dateien[B] : "-", sicherungDa ? "sicherung" : "-");
+    // Only the two names are left: no new file stays behind.
+    std::map<std::string, std::string> soll;
+    for (const auto &[name, inhalt] : {std::pair(F, std::string(p.F)), std::pair(B, std::string(p.B))})
+        if (inhalt != "-")
+            soll[name] = inhalt == "neu" ? Kopf(1, 0, 1, "", 0) + Satz(F1) : inhalt;
+    EXPECT_EQ(dateien.Dateien, soll);
 }
 
-INSTANTIATE_TEST_SUITE_P(Saetze, Sicherungsfehler, ::testing::Range(1, 8));
+INSTANTIATE_TEST_SUITE_P(
+    Saetze, Sicherungsfehler,
+    ::testing::Values(
+        TSicherungsFall{"sicherungBleibt", true, false, true, false, false, false, 1, "neu", "sicherung"},
+        TSicherungsFall{"dateiNichtUmbenannt", false, true, false, true, false, false, 2, "neu", "-"},
+        TSicherungsFall{"dateiNichtUmbenanntSicherungGeloescht", true, true, false, true, false, false, 2, "neu", "-"},
+        // Renamed onto the backup that stays, the data file would replace it after all.
+        TSicherungsFall{"sicherungBleibtDateiWirdUeberschrieben", true, true, true, false, false, false, 3, "neu",
+                        "sicherung"},
+        // The new file cannot even be made: nothing is touched.
+        TSicherungsFall{"nichtsAngelegt", true, true, false, false, false, true, 4, "daten", "sicherung"},
+        // The new file cannot take the name: the data file goes back to its name.
+        TSicherungsFall{"nichtErsetzt", true, true, false, false, true, false, 4, "daten", "-"},
+        TSicherungsFall{"nichtErsetztOhneDatei", false, false, false, false, true, false, 4, "-", "-"},
+        TSicherungsFall{"nichtErsetztSicherungBleibt", true, false, true, false, true, false, 5, "-", "sicherung"},
+        TSicherungsFall{"nichtErsetztNichtUmbenannt", false, true, false, true, true, false, 6, "daten", "-"},
+        TSicherungsFall{"nichtsGeht", true, true, true, false, true, false, 7, "daten", "sicherung"},
+        // Only when the data file cannot go back does the message send the user to the backup.
+        TSicherungsFall{"nichtZurueck", true, true, false, false, true, false, 4, "-", "daten", 1,
+                        "\r\rDer bisherige Inhalt der Datendatei steht jetzt in der Sicherungskopie '/d/A.SPK'."}),
+    [](const auto &info) { return std::string(info.param.Name); });
 
-TEST_F(Datei, schreibfehlerWirdNieAlsErfolgGemeldet)
+TEST_F(Datei, schreibfehlerLassenDateiUndSicherungWieSieWaren)
 {
-    // Bytes written before the disk is full; -1: closing fails, no earlier file.
-    for (const long nach : {0L, 50L, 96L, 150L, 191L, -1L}) {
-        SCOPED_TRACE(nach);
-        TFakeDateisystem dateien;
-        if (nach >= 0)
-            dateien.Dateien["/d/A.SPR"] = "vorher";
-        dateien.SchreibenScheitertNach = nach;
-        dateien.SchliessenScheitert = nach < 0;
-        Fuellungen = {F1};
-        Gespeichert = false;
-        DateiName = DatenVerzeichnis = "vorher";
-        const TSpeicherErgebnis s = DatenSpeichern("/d/A.SPR");
-        EXPECT_FALSE(s.Geschrieben || Gespeichert);
-        EXPECT_EQ(DateiName + DatenVerzeichnis, "vorhervorher");
-        EXPECT_EQ(s.Meldung.Nr, TMeldungsNr::SchreibfehlerUnveraendert);
-        EXPECT_EQ(dateien.Dateien["/d/A.SPK"], nach < 0 ? "" : "vorher");
+    const std::string Anfang = "Fehler 5! 8001/8001: Die Datendatei '/d/A.SPR' konnte nicht vollständig geschrieben "
+                               "werden.\rWahrscheinlich ist der Datenträger voll.\r\r";
+    const std::map<std::string, std::string> vorher[] = {
+        {{"/d/A.SPR", "daten"}, {"/d/A.SPK", "sicherung"}}, {{"/d/A.SPR", "daten"}}, {{"/d/A.SPK", "sicherung"}}, {}};
+    const std::string texte[] = {
+        "Die vorhandene Datei '/d/A.SPR' ist unverändert geblieben.\rIhre Sicherungskopie '/d/A.SPK' ist ebenfalls "
+        "unverändert.\rDie Daten wurden nicht gespeichert.",
+        "Die vorhandene Datei '/d/A.SPR' ist unverändert geblieben.\rDie Daten wurden nicht gespeichert.",
+        "Es wurde keine Datei angelegt.\rDie Daten wurden nicht gespeichert.",
+        "Es wurde keine Datei angelegt.\rDie Daten wurden nicht gespeichert."};
+    // Bytes written before the disk is full; -1: closing (the flush) fails.
+    for (size_t fall = 0; fall < std::size(vorher); ++fall)
+        for (const long nach : {0L, 50L, 96L, 150L, 191L, -1L}) {
+            SCOPED_TRACE(std::to_string(fall) + " " + std::to_string(nach));
+            TFakeDateisystem dateien;
+            dateien.Dateien = vorher[fall];
+            dateien.SchreibenScheitertNach = nach;
+            dateien.SchliessenScheitert = nach < 0;
+            Fuellungen = {F1};
+            Gespeichert = false;
+            DateiName = DatenVerzeichnis = "vorher";
+            const TSpeicherErgebnis s = DatenSpeichern("/d/A.SPR");
+            EXPECT_FALSE(s.Geschrieben || Gespeichert);
+            EXPECT_EQ(s.Fehlerbits, 0);
+            EXPECT_EQ(DateiName + DatenVerzeichnis, "vorhervorher");
+            EXPECT_EQ(Kasten(s.Meldung), Anfang + texte[fall]);
+            EXPECT_EQ(dateien.Dateien, vorher[fall]);
+        }
+}
+
+TEST_F(Datei, wiederholtesSpeichernAufVollemDatentraegerBehaeltDenAltenStand)
+{
+    TFakeDateisystem dateien;
+    Festverbrauch = 6;   // nothing to repair on loading
+    Fuellungen = {F1};
+    ASSERT_TRUE(DatenSpeichern("/d/A.SPR").Geschrieben);
+    Fuellungen = {F1, F2};
+    ASSERT_TRUE(DatenSpeichern("/d/A.SPR").Geschrieben);
+    const auto soll = dateien.Dateien;
+    Fuellungen = {F1, F2, F3};
+    dateien.SchreibenScheitertNach = 150;
+    for (int versuch = 0; versuch < 4; ++versuch)
+        EXPECT_EQ(DatenSpeichern("/d/A.SPR").Meldung.Nr, TMeldungsNr::SchreibfehlerUnveraendert);
+    EXPECT_EQ(dateien.Dateien, soll);
+    // The data file holds the last saved state, the backup the one before.
+    const std::pair<const char *, std::vector<TTankFuellung>> staende[] = {{"/d/A.SPR", {F1, F2}}, {"/d/A.SPK", {F1}}};
+    for (const auto &[datei, stand] : staende) {
+        const TLadeErgebnis e = DatenLaden(datei);
+        EXPECT_TRUE(e.Status == S::Geladen && e.Warnung.Leer() && e.Meldung.Leer());
+        EXPECT_EQ(Texte(Fuellungen), Texte(stand));
     }
+}
+
+TEST_F(Datei, wiederholtesSpeichernMitDateigroessenGrenzeImEchtenVerzeichnis)
+{
+    TOrdner o;
+    const std::string F = o.Pfad + "/Auto.SPR", B = o.Pfad + "/Auto.SPK";
+    Fuellungen = {F1};
+    ASSERT_TRUE(DatenSpeichern(F).Geschrieben);
+    Fuellungen = {F1, F2};
+    ASSERT_TRUE(DatenSpeichern(F).Geschrieben);
+    const std::string altF = DateiInhalt(F), altB = DateiInhalt(B);
+    for (int i = 0; i < 60; ++i)
+        Fuellungen.push_back(Fuellung(1 + i % 28, 4 + i / 28, 2003, 2500 + 100 * i));
+
+    // The limit ends every write after 1000 bytes (EFBIG), as a full disk would.
+    const int ergebnis = ImKindprozess([&] {
+        const rlimit grenze{1000, 1000};
+        if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0)
+            return 10;
+        for (int versuch = 0; versuch < 3; ++versuch) {
+            const TSpeicherErgebnis s = DatenSpeichern(F);
+            if (s.Geschrieben || s.Meldung.Nr != TMeldungsNr::SchreibfehlerUnveraendert)
+                return 1 + versuch;
+        }
+        return 0;
+    });
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_EQ(DateiInhalt(F), altF);
+    EXPECT_EQ(DateiInhalt(B), altB);
+    EXPECT_EQ(o.Namen(), (std::vector<std::string>{"Auto.SPK", "Auto.SPR"}));
+    EXPECT_EQ(DatenLaden(F).Status, S::Geladen);
+    EXPECT_EQ(Texte(Fuellungen), Texte({F1, F2}));
+    EXPECT_EQ(DatenLaden(B).Status, S::Geladen);
+    EXPECT_EQ(Texte(Fuellungen), Texte({F1}));
+}
+
+TEST_F(Datei, sicherheitskopieWirdOhneSicherungsschrittGespeichert)
+{
+    // "A.SPK" is its own backup name: deleting the backup first would delete the file.
+    TFakeDateisystem dateien;
+    dateien.Dateien["/d/A.SPK"] = "alt";
+    Fuellungen = {F1};
+    dateien.SchreibenScheitertNach = 50;
+    const TSpeicherErgebnis fehler = DatenSpeichern("/d/A.SPK");
+    EXPECT_EQ(fehler.Meldung.Text, "Die Datendatei '/d/A.SPK' konnte nicht vollständig geschrieben werden.\r"
+                                   "Wahrscheinlich ist der Datenträger voll.\r\rDie vorhandene Datei '/d/A.SPK' ist "
+                                   "unverändert geblieben.\rDie Daten wurden nicht gespeichert.");
+    EXPECT_EQ(dateien.Dateien, (std::map<std::string, std::string>{{"/d/A.SPK", "alt"}}));
+
+    dateien.SchreibenScheitertNach = -1;
+    dateien.Protokoll.clear();
+    const TSpeicherErgebnis s = DatenSpeichern("/d/A.SPK");
+    EXPECT_TRUE(s.Geschrieben && s.Meldung.Leer());
+    EXPECT_EQ(s.Fehlerbits, 0);
+    EXPECT_EQ(dateien.Protokoll, (std::vector<std::string>{"anlegen /d/.neu2", "schliessen /d/.neu2",
+                                                           "umbenennen /d/.neu2 /d/A.SPK", "sichern /d"}));
+    EXPECT_EQ(dateien.Dateien, (std::map<std::string, std::string>{{"/d/A.SPK", Kopf(1, 0, 1, "", 0) + Satz(F1)}}));
+}
+
+TEST_F(Datei, keineDateiUnterDemNamenBleibtUnberuehrt)
+{
+    const auto text = [](const std::string &F) {
+        return "Fehler 5! 8001/8001: Unter dem Namen '" + F + "' gibt es schon ein Verzeichnis oder etwas anderes als "
+               "eine Datei.\rDie Daten wurden nicht gespeichert.\r\rBitte wählen Sie mit \"Speichern unter\" einen "
+               "anderen Namen.";
+    };
+    Fuellungen = {F1};
+    Gespeichert = false;
+    {
+        TFakeDateisystem dateien;
+        dateien.Andere = {"/d/A.SPR"};
+        dateien.Dateien["/d/A.SPK"] = "sicherung";
+        const TSpeicherErgebnis s = DatenSpeichern("/d/A.SPR");
+        EXPECT_EQ(Kasten(s.Meldung), text("/d/A.SPR"));
+        EXPECT_FALSE(s.Geschrieben || Gespeichert);
+        EXPECT_EQ(s.Fehlerbits, 0);
+        EXPECT_TRUE(dateien.Protokoll.empty());
+        EXPECT_EQ(dateien.Dateien["/d/A.SPK"], "sicherung");
+    }
+    // A real directory and a FIFO.
+    TOrdner o;
+    const std::string verzeichnis = o.Pfad + "/Daten.SPR", rohr = o.Pfad + "/Rohr.SPR";
+    std::filesystem::create_directory(verzeichnis);
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0600), 0);
+    for (const std::string &F : {verzeichnis, rohr}) {
+        EXPECT_EQ(Kasten(DatenSpeichern(F).Meldung), text(F));
+        EXPECT_EQ(DateiName, "");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(verzeichnis));
+    EXPECT_TRUE(std::filesystem::is_fifo(rohr));
+    EXPECT_EQ(o.Namen(), (std::vector<std::string>{"Daten.SPR", "Rohr.SPR"}));
 }
 
 TEST_F(Datei, ladenLiestNurBisZumErstenUnbrauchbarenSatz)

@@ -1,5 +1,5 @@
-// A file system in memory that fails exactly what a test asks it to and
-// counts the bytes read.
+// A file system in memory that fails exactly what a test asks it to, counts
+// the bytes read and records every change in order.
 #pragma once
 
 #include "Dateisystem.h"
@@ -8,7 +8,9 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 class TFakeDateisystem final : public TDateisystem {
 public:
@@ -19,34 +21,54 @@ public:
         std::function<char(int64_t)> Byte;
     };
     std::map<std::string, TVirtuell> Virtuell;
+    // Names that exist but are no regular file (directory, FIFO, device).
+    std::set<std::string> Andere;
 
+    // Deleting a file that was there before fails (the save's own new
+    // files can always go).
     bool LoeschenScheitert = false;
+    // Renaming an existing file fails; -1 or the number of such renames that
+    // still succeed before the others fail.
     bool UmbenennenScheitert = false;
-    bool ErzeugenScheitert = false;
+    int UmbenennenErlaubt = -1;
+    // Renaming a new file (from Zwischendatei) onto its name fails.
+    bool ErsetzenScheitert = false;
+    bool ErzeugenScheitert = false;     // Erzeugen and Zwischendatei
     long SchreibenScheitertNach = -1;   // bytes; -1 = never
     bool SchliessenScheitert = false;
 
     int64_t Gelesen = 0;                // bytes read through Oeffnen
+    // Successful changes: "anlegen P", "schliessen P", "loeschen P",
+    // "umbenennen A B", "sichern D".
+    std::vector<std::string> Protokoll;
 
     TFakeDateisystem() { DateisystemSetzen(this); }
     ~TFakeDateisystem() override { DateisystemSetzen(nullptr); }
 
-    bool Existiert(const std::string &pfad) override
-    {
-        return Dateien.count(pfad) > 0 || Virtuell.count(pfad) > 0;
-    }
+    bool Existiert(const std::string &pfad) override { return IstDatei(pfad) || Andere.count(pfad) > 0; }
+    bool IstDatei(const std::string &pfad) override { return Dateien.count(pfad) > 0 || Virtuell.count(pfad) > 0; }
     bool Loeschen(const std::string &pfad) override
     {
-        if (LoeschenScheitert)
+        if ((LoeschenScheitert && !m_neu.count(pfad)) || !Dateien.erase(pfad))
             return false;
-        return Dateien.erase(pfad) > 0;
+        m_neu.erase(pfad);
+        Protokoll.push_back("loeschen " + pfad);
+        return true;
     }
     bool Umbenennen(const std::string &alt, const std::string &neu) override
     {
-        if (UmbenennenScheitert || !Dateien.count(alt))
+        const bool neueDatei = m_neu.count(alt) > 0;
+        if (!Dateien.count(alt) || Andere.count(neu))
             return false;
-        Dateien[neu] = Dateien[alt];
+        if (neueDatei ? ErsetzenScheitert : UmbenennenScheitert || UmbenennenErlaubt == 0)
+            return false;
+        if (!neueDatei && UmbenennenErlaubt > 0)
+            --UmbenennenErlaubt;
+        std::string inhalt = std::move(Dateien[alt]);
         Dateien.erase(alt);
+        Dateien[neu] = std::move(inhalt);
+        m_neu.erase(alt);
+        Protokoll.push_back("umbenennen " + alt + " " + neu);
         return true;
     }
     std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) override
@@ -59,13 +81,31 @@ public:
     }
     std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) override
     {
-        if (ErzeugenScheitert)
+        if (ErzeugenScheitert || Andere.count(pfad))
             return nullptr;
         Dateien[pfad].clear();
+        Protokoll.push_back("anlegen " + pfad);
         return std::make_unique<TFakeAusgabe>(*this, pfad);
+    }
+    std::unique_ptr<TAusgabe> Zwischendatei(const std::string &pfad, std::string &name) override
+    {
+        if (ErzeugenScheitert)
+            return nullptr;
+        const size_t schnitt = pfad.rfind('/');
+        name = (schnitt == std::string::npos ? "" : pfad.substr(0, schnitt + 1)) + ".neu" + std::to_string(++m_nr);
+        m_neu.insert(name);
+        return Erzeugen(name);
+    }
+    bool VerzeichnisSichern(const std::string &verzeichnis) override
+    {
+        Protokoll.push_back("sichern " + verzeichnis);
+        return true;
     }
 
 private:
+    std::set<std::string> m_neu;
+    int m_nr = 0;
+
     class TFakeEingabe final : public TEingabe {
     public:
         TFakeEingabe(TFakeDateisystem &fs, std::string bytes)
@@ -117,7 +157,13 @@ private:
             inhalt.append(static_cast<const char *>(daten), erlaubt);
             return erlaubt == n;
         }
-        bool Schliessen() override { return !m_fs.SchliessenScheitert; }
+        bool Schliessen() override
+        {
+            if (m_fs.SchliessenScheitert)
+                return false;
+            m_fs.Protokoll.push_back("schliessen " + m_pfad);
+            return true;
+        }
 
     private:
         TFakeDateisystem &m_fs;
