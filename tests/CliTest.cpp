@@ -243,6 +243,22 @@ TTankFuellung Fuellung(int i, const std::string &tankstelle = "Jet")
 
 } // namespace
 
+TEST(Cli, steuerzeichenAusDerDateiErscheinenAlsFragezeichen)
+{
+    // A line break in the plate must not fake a line of the output; tab, DEL and the C1 character
+    // that code page 1252 leaves undefined (0x81) are control characters too.
+    TOrdner o;
+    const std::string datei = o / "TRICK.SPR";
+    DatendateiAnlegen(datei, "AB\nLogisch: ja", {Fuellung(0, "Ar\tal\x7F\xC2\x81\x1B[2Jü")});
+    EXPECT_EQ(Aufrufen({"pruefen", datei}).Aus, "Tankfüllungen: 1\nKennzeichen: AB?Logisch: ja\nTankinhalt: 50,00 Liter\n"
+                                                "Festverbrauch: 6,00L/100Km\nLogisch: ja\nGespeichert: ja\n"
+                                                "Meldung: keine\n");
+    const std::string liste = Aufrufen({"liste", datei}).Aus;
+    const auto zeilen = Felder(liste, '\n');
+    ASSERT_EQ(zeilen.size(), 3u);   // heading, one fill-up, and the empty rest
+    EXPECT_EQ(Felder(zeilen[1], '\t').at(2), "Ar?al???[2Jü");
+}
+
 TEST(Cli, dateigroessenGrenzeGibtSchreibfehlerStattAbbruch)
 {
     // Under "ulimit -f" a write beyond the limit sends SIGXFSZ, which ends a program that does not
