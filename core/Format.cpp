@@ -12,7 +12,7 @@ namespace {
 constexpr char Dezimaltrenner = ',';
 constexpr char Tausendertrenner = '.';
 
-// Significant digits the original runtime kept of an extended value.
+// Significant digits kept of an extended value before rounding.
 constexpr int Stellen = 18;
 
 // A value as its 18 significant decimal digits: 0.Ziffern × 10^Exponent.
@@ -28,8 +28,7 @@ TDezimal Zerlegen(long double v)
     d.Negativ = std::signbit(v);
     if (v == 0)
         return d;
-    // "%.17Le" gives the correctly rounded 18 digits, as the runtime's
-    // BCD conversion of the extended value did.
+    // "%.17Le" gives the correctly rounded 18 digits of the extended value.
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, "%.17Le", std::fabs(v));
     d.Ziffern.reserve(Stellen);
@@ -87,8 +86,8 @@ std::string Gruppieren(const std::string &ganz)
     return s;
 }
 
-// Numbers beyond 18 integer digits: the runtime fell back to its general
-// format, shortest digits and an exponent without "+" (1,5E25).
+// Numbers beyond 18 integer digits go into the general
+// format: shortest digits and an exponent without "+" (1,5E25).
 std::string Allgemein(const TDezimal &d)
 {
     std::string z = d.Ziffern;

@@ -1,10 +1,12 @@
-// Format: printf-like formatting as the program's original runtime did it,
-// with German separators (decimal ",", thousands ".").
+// Format: printf-like formatting with German separators (decimal ",",
+// thousands ".").
 //
 // Supported: %d, %s, %f, %n with width and precision, "*" width taken from
-// the argument list, and "%%". Numbers are first turned into 18 significant
-// decimal digits and then rounded half away from zero to the precision, so
-// 0.125 gives "0,13" with two decimals and 2.5 gives "3" with none.
+// the argument list, and "%%". An extended value is first turned into its
+// 18 significant decimal digits and then rounded half away from zero to the
+// precision, so 0.125 gives "0,13" with two decimals, 1.005 gives "1,01" and
+// 2.5 gives "3" with none: the figures the program has always shown and
+// printed, whatever the binary value behind them.
 #pragma once
 
 #include <cstdint>

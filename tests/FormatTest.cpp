@@ -182,7 +182,7 @@ TEST(Format, riesigeWerteInAllgemeinerDarstellung)
     // Up to 18 integer digits stay fixed-point.
     EXPECT_EQ(Format("%1.0n", {999999999999999999.0L}), "999.999.999.999.999.999");
     EXPECT_EQ(Format("%2.2f", {123456789012345678.0L}), "123456789012345678,00");
-    // Beyond, the runtime switched to its general format.
+    // Beyond, the general format takes over.
     EXPECT_EQ(Format("%4.2n", {1e18L}), "1E18");
     EXPECT_EQ(Format("%4.2n", {-1.5e25L}), "-1,5E25");
     EXPECT_EQ(Format("%4.2n", {1.18973149535723176502e+4932L}), "1,18973149535723177E4932");

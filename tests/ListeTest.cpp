@@ -32,17 +32,6 @@ protected:
 
 } // namespace
 
-TEST_F(Liste, neueFuellungHatDenRuhezustand)
-{
-    const TTankFuellung f;
-    EXPECT_EQ(f.KMStand, -1);
-    EXPECT_EQ(f.TankstellenNr, -1);
-    EXPECT_EQ(f.AlteWaehrung, 1);
-    EXPECT_EQ(f.Datum, D(0, 0, 0));
-    EXPECT_EQ(f.Betrag, 0.0L);
-    EXPECT_EQ(f.LiterPreis, 0);
-}
-
 TEST_F(Liste, anhaengenNummeriertAbEins)
 {
     EXPECT_EQ(AnzahlFuellungen(), 0);
