@@ -1,5 +1,6 @@
 #include "PanelEingabe.h"
 
+#include "Eingabefelder.h"
 #include "Feldpruefung.h"
 #include "Meldungen.h"
 #include "Sprilo_1.h"
@@ -70,6 +71,10 @@ TPanelEingabe::TPanelEingabe(TForm1 *form1, QWidget *parent)
         vervollstaendigung->setCaseSensitivity(Qt::CaseSensitive);
     PE_CB1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     PE_CB1->setMinimumContentsLength(12);
+    // The field starts with a request ("Tankstelle angeben") that typing
+    // must replace, however the field is entered.
+    GanzenTextBeimBetretenWaehlen(PE_CB1);
+    NurSpeicherbareZeichen(PE_CB1->lineEdit(), [this](const QString &abgelehnt) { m_form1->ZeichenAbgelehnt(abgelehnt); });
 
     PE_Edit3 = feld("PE_Edit3", 8, u"Gezahlter Betrag in Euro"_s);
     PE_CB2 = new QComboBox(this);

@@ -1,6 +1,7 @@
 #include "PanelTankList.h"
 
 #include "Cp1252.h"
+#include "Eingabefelder.h"
 #include "Format.h"
 #include "Konfiguration.h"
 #include "Meldungen.h"
@@ -40,6 +41,7 @@ TPanelTankList::TPanelTankList(TForm1 *form1, QWidget *parent)
     PT_Edit1 = new QLineEdit(this);
     PT_Edit1->setObjectName(u"PT_Edit1"_s);
     PT_Edit1->setMaxLength(KapazitaetTankstelle);
+    NurSpeicherbareZeichen(PT_Edit1, [this](const QString &abgelehnt) { m_form1->ZeichenAbgelehnt(abgelehnt); });
 
     auto knopf = [this](const char *name, const QString &text) {
         auto *k = new QPushButton(text, this);
@@ -182,6 +184,7 @@ void TForm1::PT_Einfuegen()
         liste->setCurrentRow(liste->count() - 1);
     }
     edit->clear();
+    FehlerBox1->hide();   // a remark on refused characters is done with
 }
 
 void TForm1::PT_Ende(QObject *sender)

@@ -1,5 +1,6 @@
 #include "Sprilo_1.h"
 
+#include "Eingabefelder.h"
 #include "Format.h"
 #include "Hilfe.h"
 #include "Konfiguration.h"
@@ -565,6 +566,14 @@ void TForm1::StatusAnzeigen()
     if (!DatenLogisch)
         StatuslichtSetzen(4, u"Daten enthalten logische Fehler"_s);
     SchalterAbgleichen();
+}
+
+void TForm1::ZeichenAbgelehnt(const QString &abgelehnt)
+{
+    // Shown like a field error, which it resembles: the field keeps the rest.
+    FehlerLabel1->setText(u'\n' + AbgelehnteZeichenText(abgelehnt));
+    FehlerBox1->show();
+    Signal(1, false);
 }
 
 void TForm1::PanelsSchliessen()

@@ -1,6 +1,7 @@
 #include "Laden3.h"
 
 #include "Dateiname.h"
+#include "Eingabefelder.h"
 #include "Datendatei.h"
 #include "Konfiguration.h"
 #include "Meldungen.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -82,7 +82,7 @@ TLadeSelfMade::TLadeSelfMade(QWidget *parent)
     Edit1 = new QLineEdit(u"*.*"_s, this);
     Edit1->setObjectName(u"Edit1"_s);
     Label5->setBuddy(Edit1);
-    Edit1->installEventFilter(this);
+    GanzenTextBeimBetretenWaehlen(Edit1);
 
     Label4 = new QLabel(u"&Dateien"_s, this);
     FileLB1 = new QListWidget(this);
@@ -363,14 +363,6 @@ bool TLadeSelfMade::eventFilter(QObject *objekt, QEvent *ereignis)
     const bool liste = objekt == DirLB1 || objekt == DriveCB1 || objekt == FilterCB1;
     if (liste && ereignis->type() == QEvent::FocusIn)
         AktuellerName = Edit1->text();
-
-    if (objekt == Edit1 && ereignis->type() == QEvent::FocusIn && !Edit1->hasSelectedText()) {
-        // After the click that gave the focus, which would undo the selection.
-        QTimer::singleShot(0, Edit1, [this] {
-            if (!Edit1->hasSelectedText())
-                Edit1->selectAll();
-        });
-    }
     return QDialog::eventFilter(objekt, ereignis);
 }
 

@@ -1,5 +1,6 @@
 #include "Sprilo_Z.h"
 
+#include "Eingabefelder.h"
 #include "Feldpruefung.h"
 #include "Format.h"
 #include "Hilfe.h"
@@ -82,10 +83,16 @@ TZusatzForm::TZusatzForm(QWidget *parent)
     KB_Label2 = new QLabel(this);
     KB_Label2->setObjectName(u"KB_Label2"_s);
     KB_Label2->setAlignment(Qt::AlignCenter);
-    // Mode 1 hides the remark; the dialog keeps its size and layout.
-    QSizePolicy politik = KB_Label2->sizePolicy();
-    politik.setRetainSizeWhenHidden(true);
-    KB_Label2->setSizePolicy(politik);
+
+    // Says which typed characters were left out; hidden until then.
+    KB_Label3 = new QLabel(this);
+    KB_Label3->setObjectName(u"KB_Label3"_s);
+    KB_Label3->setAlignment(Qt::AlignCenter);
+    KB_Label3->setWordWrap(true);
+    QPalette rot = KB_Label3->palette();
+    rot.setColor(QPalette::WindowText, QColor::fromRgb(FarbeNr(4)));
+    KB_Label3->setPalette(rot);
+    KB_Label3->hide();
 
     KB_Ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u"&Ok"_s, this);
     KB_Ok->setObjectName(u"KB_Ok"_s);
@@ -103,9 +110,13 @@ TZusatzForm::TZusatzForm(QWidget *parent)
     knoepfe->addWidget(BitBtn1);
 
     auto *haupt = new QVBoxLayout(this);
+    haupt->setSpacing(6);
+    // Room the texts do not need is shared above and below them.
+    haupt->addStretch(1);
     haupt->addWidget(KB_Label1);
     haupt->addWidget(KB_Edit1);
     haupt->addWidget(KB_Label2);
+    haupt->addWidget(KB_Label3);
     haupt->addStretch(1);
     haupt->addLayout(knoepfe);
 
@@ -113,21 +124,26 @@ TZusatzForm::TZusatzForm(QWidget *parent)
     setTabOrder(KB_Ok, KB_Abbr);
     setTabOrder(KB_Abbr, BitBtn1);
 
-    // Upper case while typing; text put in by the program stays as it is.
+    // Upper case while typing, and only what the data file can hold; text
+    // put in by the program stays as it is.
     connect(KB_Edit1, &QLineEdit::textEdited, this, [this](const QString &text) {
-        const QString gross = QString::fromStdString(Grossschreibung(text.toStdString()));
+        QString abgelehnt;
+        const QString gross = QString::fromStdString(Grossschreibung(NurSpeicherbar(text, &abgelehnt).toStdString()));
+        if (!abgelehnt.isEmpty())
+            ZeichenAbgelehnt(abgelehnt);
         if (gross == text)
             return;
         const int position = KB_Edit1->cursorPosition();
+        const int davor = position - static_cast<int>(NurSpeicherbar(text.left(position)).size());
         KB_Edit1->setText(gross);
-        KB_Edit1->setCursorPosition(position);
+        KB_Edit1->setCursorPosition(position - davor);
     });
     connect(KB_Ok, &QPushButton::clicked, this, [this] { KB_Click(KB_Ok); });
     connect(KB_Abbr, &QPushButton::clicked, this, [this] { KB_Click(KB_Abbr); });
     connect(BitBtn1, &QPushButton::clicked, this, &TZusatzForm::ZeigHilfe);
 
-    GroesseFestlegen();
     TexteSetzen(0, false);
+    GroesseFestlegen();
 }
 
 TZusatzForm::~TZusatzForm()
@@ -154,25 +170,22 @@ void TZusatzForm::TexteSetzen(int modus, bool mindestensEinLiter)
 }
 
 // The design size scaled for the screen's font, enlarged where the texts of
-// any mode need more room; the dialog keeps that size in every mode.
-// Leaves the texts of the last variant behind; callers set their own.
+// the mode shown need more room. The design has a remark under the edit;
+// without one (mode 1) the dialog is lower by its line, so that no gap
+// shows where it would be.
 void TZusatzForm::GroesseFestlegen()
 {
-    QLayout *haupt = layout();
+    auto *haupt = static_cast<QVBoxLayout *>(layout());
     haupt->invalidate();
     haupt->activate();
     const int breite = std::max(static_cast<int>(std::lround(DesignBreite * Fensterfaktor)),
                                 haupt->totalMinimumSize().width());
-    int hoehe = static_cast<int>(std::lround(DesignHoehe * Fensterfaktor));
-    for (int i = 0; i < 4; ++i) {
-        TexteSetzen(std::min(i, 2), i == 3);
-        haupt->invalidate();
-        haupt->activate();
-        const int noetig = haupt->hasHeightForWidth() ? haupt->totalHeightForWidth(breite)
-                                                      : haupt->totalSizeHint().height();
-        hoehe = std::max({hoehe, noetig, haupt->totalMinimumSize().height()});
-    }
-    setFixedSize(breite, hoehe);
+    int design = static_cast<int>(std::lround(DesignHoehe * Fensterfaktor));
+    if (KB_Label2->isHidden())
+        design -= KB_Label2->fontMetrics().height() + haupt->spacing();
+    const int noetig = haupt->hasHeightForWidth() ? haupt->totalHeightForWidth(breite)
+                                                  : haupt->totalSizeHint().height();
+    setFixedSize(breite, std::max({design, noetig, haupt->totalMinimumSize().height()}));
 }
 
 void TZusatzForm::Zentrieren()
@@ -191,8 +204,9 @@ void TZusatzForm::Oeffnen(int modus)
     m_darfSchliessen = true;
     if (modus != 2)
         m_mindestensEinLiter = false;
-    GroesseFestlegen();
     TexteSetzen(modus, m_mindestensEinLiter);
+    KB_Label3->hide();
+    GroesseFestlegen();
     if (modus == 0) {
         KB_Edit1->setText(QString::fromStdString(Kennzeichen));
     } else {
@@ -254,6 +268,16 @@ void TZusatzForm::KB_Click(QPushButton *sender)
     if (abgelehnt)
         KB_Edit1->selectAll();
     done(sender == KB_Ok ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void TZusatzForm::ZeichenAbgelehnt(const QString &abgelehnt)
+{
+    KB_Label3->setText(AbgelehnteZeichenText(abgelehnt));
+    if (!KB_Label3->isVisible()) {
+        KB_Label3->show();
+        GroesseFestlegen();
+    }
+    Signal(1, false);
 }
 
 void TZusatzForm::ZeigHilfe()

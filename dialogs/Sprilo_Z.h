@@ -23,6 +23,8 @@ public:
     void TankinhaltEingeben(long double &wert, bool mindestensEinLiter);
 
     void KB_Click(QPushButton *sender);
+    // Shows in red under the edit which typed characters were left out.
+    void ZeichenAbgelehnt(const QString &abgelehnt);
     void ZeigHilfe();
 
     int Modus() const { return m_modus; }
@@ -33,6 +35,7 @@ public:
     QLabel *KB_Label1 = nullptr;
     QLineEdit *KB_Edit1 = nullptr;
     QLabel *KB_Label2 = nullptr;
+    QLabel *KB_Label3 = nullptr;   // characters the data file cannot hold
     QPushButton *KB_Ok = nullptr;
     QPushButton *KB_Abbr = nullptr;
     QPushButton *BitBtn1 = nullptr;

@@ -9,6 +9,7 @@
 #include "Zusatz1.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -310,6 +311,64 @@ private slots:
         QCOMPARE(AnzahlFuellungen(), 1);
         m_form->SpeedButton3->click();
         QCOMPARE(P().PE_Edit1->text(), QString());
+    }
+
+    // The station field starts with a request that typing must replace,
+    // however the field is entered: by Enter on the unvisited field, by Tab
+    // or by a click.
+    void tankstelleWirdBeimBetretenGanzGewaehlt()
+    {
+        m_form->DatenNeuClick();
+        Eingeben(u"10000|01.03.2005"_s);
+        QTest::mouseClick(P().PE_Edit3, Qt::LeftButton);   // past the station
+        Eingeben(u"50|40|"_s);
+        Taste(Qt::Key_Return);
+        QCOMPARE(Fokus(), P().PE_CB1);
+        QCOMPARE(P().PE_CB1->lineEdit()->selectedText(), u"Tankstelle angeben"_s);
+        Tippen(u"Total Nord"_s);
+        QCOMPARE(P().PE_CB1->currentText(), u"Total Nord"_s);
+
+        Taste(Qt::Key_Backtab);
+        Taste(Qt::Key_Tab);
+        QCOMPARE(P().PE_CB1->lineEdit()->selectedText(), u"Total Nord"_s);
+        QTest::mouseClick(P().PE_Edit3, Qt::LeftButton);
+        QLineEdit *station = P().PE_CB1->lineEdit();
+        QTest::mouseClick(station, Qt::LeftButton, {}, QPoint(4, station->height() / 2));
+        QCoreApplication::processEvents();
+        QCOMPARE(Fokus(), P().PE_CB1);
+        QCOMPARE(station->selectedText(), u"Total Nord"_s);
+        Tippen(u"Jet"_s);
+        Taste(Qt::Key_Return);
+        QCOMPARE(AnzahlFuellungen(), 1);
+        QCOMPARE(QString::fromStdString(Fuellungen[0].Tankstelle), u"Jet"_s);
+    }
+
+    // The station goes into the data file: characters code page 1252 lacks
+    // (and control characters) are left out where they are typed, and the
+    // red box says so once per input.
+    void tankstelleNimmtNurSpeicherbareZeichen()
+    {
+        m_form->DatenNeuClick();
+        Eingeben(u"10000|01.03.2005|"_s);
+        QCOMPARE(Fokus(), P().PE_CB1);
+        QApplication::clipboard()->setText(u"Łódź ✓"_s);
+        Taste(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(P().PE_CB1->currentText(), u"ód "_s);
+        QCOMPARE(Fehlertext(), u"\nDie Zeichen 'Ł', 'ź' und '✓' können nicht gespeichert werden und wurden "
+                               u"weggelassen."_s);
+        QCOMPARE(m_plattform->Toene, std::vector<int>{1});
+        Taste(Qt::Key_Home);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, u"€"_s, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, u"Ω"_s, Qt::NoModifier);
+        QCOMPARE(P().PE_CB1->currentText(), u"€ód "_s);
+        QCOMPARE(P().PE_CB1->lineEdit()->cursorPosition(), 1);
+        QCOMPARE(Fehlertext(), u"\nDas Zeichen 'Ω' kann nicht gespeichert werden und wurde weggelassen."_s);
+        QCOMPARE(m_plattform->Toene, (std::vector<int>{1, 1}));
+        // Leaving the field correctly takes the remark away.
+        Eingeben(u"|50|40|"_s);
+        QCOMPARE(Fehlertext(), QString());
+        Taste(Qt::Key_Return);
+        QCOMPARE(QString::fromStdString(Fuellungen[0].Tankstelle), u"€ód "_s);
     }
 
     // The focus coming back from a message box or from the station list's

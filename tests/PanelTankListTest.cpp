@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -195,6 +196,25 @@ private slots:
         Klick(p->PT_Button4);
         QCOMPARE(Stand(), u"T2|T3|T4|T5|T6|T7|T8|T9|Zehn|Elf @9"_s);
         QCOMPARE(p->PT_Edit1->text(), QString());
+    }
+
+    // Stations go into the configuration file: characters code page 1252
+    // lacks are left out where they are typed, and the red box says so.
+    void nurSpeicherbareZeichen()
+    {
+        m_form->MP_2_6->trigger();
+        QApplication::clipboard()->setText(u"Łódź ✓"_s);
+        QTest::keyClick(p->PT_Edit1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(p->PT_Edit1->text(), u"ód "_s);
+        QVERIFY(m_form->FehlerBox1->isVisible());
+        QCOMPARE(m_form->FehlerLabel1->text(), u"\nDie Zeichen 'Ł', 'ź' und '✓' können nicht gespeichert werden "
+                                               u"und wurden weggelassen."_s);
+        QCOMPARE(m_plattform->Toene, std::vector<int>{1});
+        QTest::keyClick(p->PT_Edit1, Qt::Key_Return);
+        QCOMPARE(Stand(), u"ód  @0"_s);
+        QVERIFY(!m_form->FehlerBox1->isVisible());
+        Klick(p->PT_Button5);
+        QCOMPARE(Stationen(), u"ód "_s);
     }
 
     void oeffnenSortierenUndLoeschen()

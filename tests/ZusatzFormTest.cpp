@@ -10,6 +10,7 @@
 #include "Zusatz1.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -174,7 +175,8 @@ private slots:
             QCOMPARE(d.focusWidget(), d.KB_Edit1);
             QCOMPARE(d.KB_Edit1->maxLength(), 20);
             QCOMPARE(d.minimumSize(), d.maximumSize());
-            QVERIFY(d.width() >= 257 && d.height() >= 141);
+            // The design size; mode 1 without its remark line is lower.
+            QVERIFY(d.width() >= 257 && (art == 1 || d.height() >= 141));
             for (QWidget *w : d.findChildren<QWidget *>())
                 QVERIFY2(!w->isVisible()
                              || (d.rect().contains(w->geometry()) && w->width() >= w->minimumSizeHint().width()
@@ -204,6 +206,64 @@ private slots:
         QCOMPARE(Meldungen(),
                  fehlerNr ? QStringList{kasten + QString::fromStdString(FehlerText(fehlerNr))} : QStringList());
         QCOMPARE(m_plattform->Toene, fehlerNr ? std::vector<int>{2} : std::vector<int>());
+    }
+
+    // Mode 1 shows no remark under the edit: the dialog is lower by that
+    // line instead of leaving a gap where it would be.
+    void festverbrauchOhneLueckeUnterDemFeld()
+    {
+        int luecke[2] = {}, hoehe[2] = {};
+        for (int art : {0, 1}) {
+            ImDialog<TZusatzForm>([&](TZusatzForm &d) {
+                QCOMPARE(d.KB_Label2->isVisible(), art == 0);
+                const QWidget *darueber = art == 0 ? static_cast<QWidget *>(d.KB_Label2) : d.KB_Edit1;
+                luecke[art] = d.KB_Ok->y() - darueber->geometry().bottom();
+                hoehe[art] = d.height();
+            });
+            Aufrufen(art, 5);
+            QVERIFY(m_gelaufen);
+        }
+        QCOMPARE(luecke[1], luecke[0]);
+        QVERIFY2(hoehe[1] < hoehe[0], qPrintable(QString::number(hoehe[1])));
+    }
+
+    // The plate goes into the data file: characters code page 1252 lacks
+    // are left out where they are typed, and a red line in the dialog says
+    // so, once per input.
+    void kennzeichenNurMitSpeicherbarenZeichen()
+    {
+        WarnTonAn = true;
+        Kennzeichen = "OL 12";
+        QString bemerkung;
+        ImDialog<TZusatzForm>([&](TZusatzForm &d) {
+            QVERIFY(!d.KB_Label3->isVisible());
+            const QRect vorher = d.geometry();
+            QApplication::clipboard()->setText(u"Łódź ✓"_s);
+            QTest::keyClick(d.KB_Edit1, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(d.KB_Edit1->text(), u"OL 12óD "_s);
+            QCOMPARE(d.KB_Edit1->cursorPosition(), 8);
+            QVERIFY(d.KB_Label3->isVisible());
+            bemerkung = d.KB_Label3->text();
+            QCOMPARE(d.KB_Label3->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+            QVERIFY(d.rect().contains(d.KB_Label3->geometry()));
+            QVERIFY(d.KB_Label3->geometry().bottom() < d.KB_Ok->y());
+            QCOMPARE(d.geometry().topLeft(), vorher.topLeft());
+            QCOMPARE(m_plattform->Toene, std::vector<int>{1});
+            // A tab or line break pasted in is no part of a plate either.
+            QApplication::clipboard()->setText(u"\tX\n"_s);
+            QTest::keyClick(d.KB_Edit1, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(d.KB_Edit1->text(), u"OL 12óD X"_s);
+            QCOMPARE(d.KB_Label3->text(), u"Steuerzeichen können nicht gespeichert werden und wurden weggelassen."_s);
+            QCOMPARE(m_plattform->Toene, (std::vector<int>{1, 1}));
+            QTest::keyClick(d.KB_Edit1, Qt::Key_Return);
+        });
+        Aufrufen(0, 0);
+        QCOMPARE(bemerkung, u"Die Zeichen 'Ł', 'ź' und '✓' können nicht gespeichert werden und wurden weggelassen."_s);
+        QCOMPARE(Kennzeichen, std::string("OL 12óD X"));
+        // Opened again, the dialog has forgotten the remark.
+        ImDialog<TZusatzForm>([](TZusatzForm &d) { QVERIFY(!d.KB_Label3->isVisible()); });
+        Aufrufen(0, 0);
+        QVERIFY(m_gelaufen);
     }
 
     void schalterUndDrucker()
