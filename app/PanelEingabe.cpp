@@ -291,6 +291,11 @@ bool TPanelEingabe::eventFilter(QObject *objekt, QEvent *ereignis)
             return false;
         m_zuletztBetreten = feld;
         m_form1->EnterFeld(feld);
+        // A failed check has put the focus back into the faulty field. This
+        // control must not take the focus event now: it would start a
+        // blinking cursor of its own beside the real one.
+        if (!static_cast<QWidget *>(feld)->hasFocus())
+            return true;
     }
     return false;
 }

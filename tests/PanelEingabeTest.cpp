@@ -371,6 +371,26 @@ private slots:
         QCOMPARE(QString::fromStdString(Fuellungen[0].Tankstelle), u"€ód "_s);
     }
 
+    // After an error the focus goes back to the faulty field; the field
+    // that was left for must not show a (second) cursor. The cursor does
+    // not blink here, so one drawn shows in every picture.
+    void nurDasFokussierteFeldHatEineSchreibmarke()
+    {
+        const int blinken = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0);
+        const auto zurueck = qScopeGuard([blinken] { QApplication::setCursorFlashTime(blinken); });
+        DatenSetzen(2);
+        const QImage datum = P().PE_Edit2->grab().toImage(), station = P().PE_CB1->grab().toImage();
+        Eingeben(u"abc|"_s);
+        QCOMPARE(Fokus(), P().PE_Edit1);
+        QVERIFY(m_form->FehlerBox1->isVisible());
+        QCOMPARE(P().PE_Edit2->grab().toImage(), datum);
+        Taste(Qt::Key_A, Qt::ControlModifier);
+        Eingeben(u"10600|xx|"_s);
+        QCOMPARE(Fokus(), P().PE_Edit2);
+        QCOMPARE(P().PE_CB1->grab().toImage(), station);
+    }
+
     // The focus coming back from a message box or from the station list's
     // drop-down is no entering of a field: nothing is checked, the field
     // being typed in keeps its text and no error shows.
