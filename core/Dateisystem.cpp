@@ -180,13 +180,6 @@ public:
         }
         return std::make_unique<TPosixEingabe>(fd);
     }
-    std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) override
-    {
-        const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0)
-            return nullptr;
-        return std::make_unique<TPosixAusgabe>(fd);
-    }
     std::unique_ptr<TAusgabe> Zwischendatei(const std::string &pfad, std::string &name) override
     {
         const size_t schnitt = pfad.rfind('/');

@@ -49,8 +49,6 @@ public:
     // files open, so that a FIFO or a device neither blocks nor floods the
     // reader.
     virtual std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) = 0;
-    // Creates or truncates; nullptr when that fails.
-    virtual std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) = 0;
     // Creates a new, empty file beside pfad (same directory, so that it can
     // be renamed onto pfad) under a name that no other file has: hidden and
     // with an ending of no file type of the program. It takes pfad's access

@@ -602,13 +602,24 @@ bool KonfigurationSchreiben()
 {
     if (!KonfigSchreibbar)
         return false;
-    std::unique_ptr<TAusgabe> aus = Dateisystem().Erzeugen(KonfigDatei());
+    // Written beside the file and then renamed onto it: a full disk leaves
+    // the previous settings, never half a record.
+    TDateisystem &fs = Dateisystem();
+    const std::string datei = KonfigDatei();
+    std::string neu;
+    std::unique_ptr<TAusgabe> aus = fs.Zwischendatei(datei, neu);
     if (!aus)
         return false;
     const std::vector<uint8_t> satz = KonfigurationKodieren();
-    const bool geschrieben = aus->Schreiben(satz.data(), satz.size());
-    const bool geschlossen = aus->Schliessen();
-    return geschrieben && geschlossen;
+    bool ok = aus->Schreiben(satz.data(), satz.size());
+    ok = aus->Schliessen() && ok;
+    aus.reset();
+    if (!ok || !fs.Umbenennen(neu, datei)) {
+        fs.Loeschen(neu);
+        return false;
+    }
+    fs.VerzeichnisSichern(KonfigVerzeichnis);
+    return true;
 }
 
 int KonfigVerzeichnisZustand(const std::string &verzeichnis)

@@ -33,7 +33,7 @@ public:
     int UmbenennenErlaubt = -1;
     // Renaming a new file (from Zwischendatei) onto its name fails.
     bool ErsetzenScheitert = false;
-    bool ErzeugenScheitert = false;     // Erzeugen and Zwischendatei
+    bool ErzeugenScheitert = false;     // Zwischendatei
     long SchreibenScheitertNach = -1;   // bytes; -1 = never
     bool SchliessenScheitert = false;
 
@@ -79,14 +79,6 @@ public:
             return std::make_unique<TFakeEingabe>(*this, it->second);
         return nullptr;
     }
-    std::unique_ptr<TAusgabe> Erzeugen(const std::string &pfad) override
-    {
-        if (ErzeugenScheitert || Andere.count(pfad))
-            return nullptr;
-        Dateien[pfad].clear();
-        Protokoll.push_back("anlegen " + pfad);
-        return std::make_unique<TFakeAusgabe>(*this, pfad);
-    }
     std::unique_ptr<TAusgabe> Zwischendatei(const std::string &pfad, std::string &name) override
     {
         if (ErzeugenScheitert)
@@ -94,7 +86,9 @@ public:
         const size_t schnitt = pfad.rfind('/');
         name = (schnitt == std::string::npos ? "" : pfad.substr(0, schnitt + 1)) + ".neu" + std::to_string(++m_nr);
         m_neu.insert(name);
-        return Erzeugen(name);
+        Dateien[name].clear();
+        Protokoll.push_back("anlegen " + name);
+        return std::make_unique<TFakeAusgabe>(*this, name);
     }
     bool VerzeichnisSichern(const std::string &verzeichnis) override
     {

@@ -382,26 +382,26 @@ TEST_F(Konfiguration, datenVerzeichnisWirdBeimPruefenErsetztWennEsFehlt)
     }
 }
 
-TEST_F(Konfiguration, schreibenGibtNurDasErgebnisZurueck)
+TEST_F(Konfiguration, schreibenLaesstBeiEinemFehlerDieVorigeDateiStehen)
 {
     const std::tuple<const char *, bool, std::function<void(TFakeDateisystem &)>, bool> faelle[] = {
         {"nicht schreibbar", false, [](TFakeDateisystem &) {}, false},
         {"ohne Fehler", true, [](TFakeDateisystem &) {}, true},
         {"Anlegen scheitert", true, [](TFakeDateisystem &f) { f.ErzeugenScheitert = true; }, false},
         {"Schreiben scheitert", true, [](TFakeDateisystem &f) { f.SchreibenScheitertNach = 100; }, false},
-        {"Schliessen scheitert", true, [](TFakeDateisystem &f) { f.SchliessenScheitert = true; }, false}};
+        {"Schliessen scheitert", true, [](TFakeDateisystem &f) { f.SchliessenScheitert = true; }, false},
+        {"Ersetzen scheitert", true, [](TFakeDateisystem &f) { f.ErsetzenScheitert = true; }, false}};
     for (const auto &[name, schreibbar, stoeren, ergebnis] : faelle) {
         SCOPED_TRACE(name);
         TFakeDateisystem dateien;
+        dateien.Dateien["/konfig/SPRILO.INI"] = "vorher";
         stoeren(dateien);
         KonfigVerzeichnis = "/konfig/";
         KonfigSchreibbar = schreibbar;
         EXPECT_EQ(KonfigurationSchreiben(), ergebnis);
-        const auto datei = dateien.Dateien.find("/konfig/SPRILO.INI");
-        EXPECT_EQ(datei != dateien.Dateien.end(), schreibbar && !dateien.ErzeugenScheitert);
-        if (ergebnis) {
-            EXPECT_EQ(datei->second, Kodiert());
-        }
+        // Nothing but the file itself is left, with the new record or the old.
+        ASSERT_EQ(dateien.Dateien.size(), 1u);
+        EXPECT_EQ(dateien.Dateien["/konfig/SPRILO.INI"], ergebnis ? Kodiert() : "vorher");
     }
     MeldungPruefen(0);
 }
