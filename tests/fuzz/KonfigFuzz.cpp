@@ -1,35 +1,15 @@
 // libFuzzer target: any bytes as SPRILO.INI. Reading must neither crash
 // nor hang, and afterwards every setting a window uses as a month, year,
 // index or choice lies in its range.
+#include "Gemeinsam.h"
 #include "Konfiguration.h"
 #include "Sprilo_Dek.h"
 #include "Zustand.h"
 #include "consumption/Verbrauchswerte.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 namespace {
-
-std::string Ordner()
-{
-    static const std::string ordner = [] {
-        std::string muster = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/sprilo-fuzz-XXXXXX");
-        if (!mkdtemp(muster.data()))
-            std::abort();
-        return muster + "/";
-    }();
-    return ordner;
-}
-
-void Pruefen(bool bedingung)
-{
-    if (!bedingung)
-        __builtin_trap();
-}
 
 bool Monat(const TDatum &d, int tag)
 {
@@ -45,13 +25,11 @@ bool Jahr(uint16_t j)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    const std::string datei = Ordner() + KonfigDateiname;
-    std::FILE *f = std::fopen(datei.c_str(), "wb");
-    if (!f || std::fwrite(daten, 1, groesse, f) != groesse || std::fclose(f) != 0)
-        std::abort();
+    const std::string datei = FuzzOrdner() + KonfigDateiname;
+    DateiAblegen(datei, daten, groesse);
 
     GlobalenZustandZuruecksetzen();
-    KonfigVerzeichnis = Ordner();
+    KonfigVerzeichnis = FuzzOrdner();
     KonfigSchreibbar = true;
     KonfigurationLesen(false);
 

@@ -2,48 +2,17 @@
 // nor hang nor run out of memory; what it accepts it must save and load
 // back unchanged, and what it refuses leaves no data behind.
 #include "Datendatei.h"
+#include "Gemeinsam.h"
 #include "Sprilo_Dek.h"
 #include "Zustand.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-std::string Ordner()
-{
-    static const std::string ordner = [] {
-        std::string muster = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/sprilo-fuzz-XXXXXX");
-        if (!mkdtemp(muster.data()))
-            std::abort();
-        return muster;
-    }();
-    return ordner;
-}
-
-void Schreiben(const std::string &pfad, const uint8_t *daten, size_t groesse)
-{
-    std::FILE *f = std::fopen(pfad.c_str(), "wb");
-    if (!f || std::fwrite(daten, 1, groesse, f) != groesse || std::fclose(f) != 0)
-        std::abort();
-}
-
-void Pruefen(bool bedingung)
-{
-    if (!bedingung)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    const std::string datei = Ordner() + "/FUZZ.SPR";
-    const std::string kopie = Ordner() + "/KOPIE.SPR";
-    Schreiben(datei, daten, groesse);
+    const std::string datei = FuzzOrdner() + "FUZZ.SPR";
+    const std::string kopie = FuzzOrdner() + "KOPIE.SPR";
+    DateiAblegen(datei, daten, groesse);
 
     GlobalenZustandZuruecksetzen();
     Tankstellen[0] = "SHELL , Velmbach", Tankstellen[1] = "Aral";
