@@ -104,6 +104,7 @@ TLadeSelfMade::TLadeSelfMade(QWidget *parent)
     DirLB1->setMinimumWidth(DirLB1->fontMetrics().averageCharWidth() * 24);
     Label1->setBuddy(DirLB1);
     DirLB1->installEventFilter(this);
+    DirLB1->viewport()->installEventFilter(this);
 
     Label2 = new QLabel(u"&Laufwerk"_s, this);
     DriveCB1 = new QComboBox(this);
@@ -360,9 +361,24 @@ void TLadeSelfMade::reject()
 
 bool TLadeSelfMade::eventFilter(QObject *objekt, QEvent *ereignis)
 {
-    const bool liste = objekt == DirLB1 || objekt == DriveCB1 || objekt == FilterCB1;
-    if (liste && ereignis->type() == QEvent::FocusIn)
-        AktuellerName = Edit1->text();
+    // Entering or using one of the three lists takes the typed name first,
+    // so that the change it may cause rebuilds the name from it. Entering
+    // alone is not enough: the list may have the focus already while the
+    // name changed (a failed confirmation leaves the bare file name).
+    const bool liste =
+        objekt == DirLB1 || objekt == DirLB1->viewport() || objekt == DriveCB1 || objekt == FilterCB1;
+    switch (ereignis->type()) {
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+        if (liste)
+            AktuellerName = Edit1->text();
+        break;
+    default:
+        break;
+    }
     return QDialog::eventFilter(objekt, ereignis);
 }
 

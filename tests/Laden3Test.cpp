@@ -139,6 +139,44 @@ private slots:
         }), std::string());
     }
 
+    // Choosing in the type or drive list, by click or key, takes the name
+    // field's text first, also when the list has the focus already: after
+    // a failed open (which leaves the bare file name) a new type keeps it.
+    void wahlInDerListeUebernimmtDenNamen()
+    {
+        const std::string ergebnis = Auswahl(true, "", [](TLadeSelfMade &d) {
+            QTest::keyClicks(d.Edit1, u"nichtda/FEHLT"_s);
+            QTest::keyClick(d.Edit1, Qt::Key_Tab);
+            QTest::keyClick(d.FileLB1, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), d.FilterCB1);
+            TQtPlattform::NaechsteAntwort(mrOk);
+            QTest::keyClick(d.FilterCB1, Qt::Key_Return);   // "Öffnen", the default button
+            QCOMPARE(d.Edit1->text(), u"FEHLT.SPR"_s);
+            QCOMPARE(QApplication::focusWidget(), d.FilterCB1);
+            QTest::keyClick(d.FilterCB1, Qt::Key_Down);
+            QCOMPARE(d.Edit1->text(), u"FEHLT.SPK"_s);
+
+            // With the mouse, in the drive list: its root is another
+            // directory, which rebuilds the name.
+            QTest::keyClick(d.FilterCB1, Qt::Key_N, Qt::AltModifier);   // "Datei&name"
+            QCOMPARE(QApplication::focusWidget(), d.Edit1);
+            QTest::keyClicks(d.Edit1, u"nichtda/ANDERS"_s);
+            QTest::mouseClick(d.DriveCB1, Qt::LeftButton);
+            QTest::keyClick(d.DriveCB1->view(), Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            TQtPlattform::NaechsteAntwort(mrOk);
+            QTest::keyClick(d.DriveCB1, Qt::Key_Return);
+            QCOMPARE(d.Edit1->text(), u"ANDERS.SPK"_s);
+            QTest::mouseClick(d.DriveCB1, Qt::LeftButton);
+            QTest::keyClick(d.DriveCB1->view(), Qt::Key_Home);
+            QTest::keyClick(d.DriveCB1->view(), Qt::Key_Return);
+            QTRY_VERIFY(!QApplication::activePopupWidget());   // after the chosen entry flashed
+            QCOMPARE(d.Verzeichnis(), u"/"_s);
+            QCOMPARE(d.Edit1->text(), u"ANDERS.SPK"_s);
+        });
+        QCOMPARE(ergebnis, std::string());
+    }
+
     void verzeichnispfadWechseltOhneMeldung()
     {
         QVERIFY(QDir(m_dir).mkdir(u"unter"_s));
