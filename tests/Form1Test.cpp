@@ -182,6 +182,29 @@ private slots:
         QCOMPARE(f.FehlerLabel2->text(), TForm1::FehlerText2);
     }
 
+    // "Hilfe zu ..." offers a panel's topic only while that panel is open;
+    // the error topic only while the data are inconsistent.
+    void hilfeZuZeigtNurOffenePanels()
+    {
+        TForm1 &f = *m_form;
+        const auto sichtbar = [&f] {
+            QStringList namen;
+            for (const QAction *a : f.MP_5_1b->actions())
+                if (a->isVisible())
+                    namen << a->objectName();
+            return namen.join(u' ');
+        };
+        QCOMPARE(sichtbar(), u"MP_5_1b_1"_s);
+        f.ErweitereDaten();
+        QCOMPARE(sichtbar(), u"MP_5_1b_1 MP_5_1b_3"_s);
+        f.MP_2_6->trigger();
+        QCOMPARE(sichtbar(), u"MP_5_1b_1 MP_5_1b_4"_s);
+        DatenLogisch = false;
+        f.StatusAnzeigen();
+        f.PanelsSchliessen();
+        QCOMPARE(sichtbar(), u"MP_5_1b_1 MP_5_1b_2"_s);
+    }
+
     void konfigurationNachladenNurOhneKonfigurationsverzeichnis()
     {
         TForm1 &f = *m_form;
