@@ -64,6 +64,14 @@ QColor Farbe(int nr)
     return QColor::fromRgb(FarbeNr(nr));
 }
 
+// The widget keeps its room in the layout while it is hidden.
+void BleibtVerborgenStehen(QWidget *w)
+{
+    QSizePolicy politik = w->sizePolicy();
+    politik.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(politik);
+}
+
 void FarbeSetzen(QWidget *w, QPalette::ColorRole rolle, const QColor &farbe)
 {
     QPalette p = w->palette();
@@ -317,8 +325,10 @@ void TForm1::ArbeitsbereichAufbauen()
     raster->setHorizontalSpacing(8);
     static_cast<QVBoxLayout *>(centralWidget()->layout())->addWidget(unten, 1);
 
-    // Left: the status box, below it the field errors and the explanation of
-    // a logical error (they share the place; the field error lies on top).
+    // Left: the status box, below it the field errors and below those the
+    // explanation of a logical error. Both keep their place while hidden, so
+    // that they can show together without covering each other and the
+    // window has room for them from the start.
     InfoBox1 = new QGroupBox(u" Programmzustand "_s, unten);
     InfoBox1->setObjectName(u"InfoBox1"_s);
     InfoBox1->setToolTip(u"Aktueller Programmzustand"_s);
@@ -370,7 +380,6 @@ void TForm1::ArbeitsbereichAufbauen()
     FehlerBox1->setAutoFillBackground(true);
     FarbeSetzen(FehlerBox1, QPalette::Window, Farbe(4));
     FehlerBox1->setFixedWidth(statusBreite);
-    FehlerBox1->setMinimumHeight(70);
     auto *fehlerZeilen = new QVBoxLayout(FehlerBox1);
     FehlerLabel1 = new QLabel(FehlerBox1);
     FehlerLabel1->setObjectName(u"FehlerLabel1"_s);
@@ -381,6 +390,11 @@ void TForm1::ArbeitsbereichAufbauen()
     fett.setBold(true);
     FehlerLabel1->setFont(fett);
     fehlerZeilen->addWidget(FehlerLabel1);
+    // The longest texts take a blank line and three lines of text.
+    const QMargins rand = fehlerZeilen->contentsMargins();
+    FehlerBox1->setFixedHeight(5 * QFontMetrics(fett).lineSpacing() + rand.top() + rand.bottom()
+                               + 2 * FehlerBox1->frameWidth());
+    BleibtVerborgenStehen(FehlerBox1);
     FehlerBox1->hide();
 
     FehlerLabel2 = new QLabel(unten);
@@ -390,12 +404,16 @@ void TForm1::ArbeitsbereichAufbauen()
     FehlerLabel2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FarbeSetzen(FehlerLabel2, QPalette::WindowText, Farbe(5));
     FehlerLabel2->setFont(fett);
+    BleibtVerborgenStehen(FehlerLabel2);
     FehlerLabel2->hide();
 
-    raster->addWidget(InfoBox1, 0, 0, Qt::AlignTop);
-    raster->addWidget(FehlerLabel2, 1, 0, Qt::AlignTop);
-    raster->addWidget(FehlerBox1, 1, 0, Qt::AlignTop);
-    raster->setRowStretch(1, 1);
+    auto *links = new QVBoxLayout;
+    links->setSpacing(6);
+    links->addWidget(InfoBox1);
+    links->addWidget(FehlerBox1);
+    links->addWidget(FehlerLabel2);
+    links->addStretch(1);
+    raster->addLayout(links, 0, 0);
 
     // Right: the work area holding one panel at a time; the waiting label
     // and the loading box appear over it.
@@ -404,7 +422,7 @@ void TForm1::ArbeitsbereichAufbauen()
     Arbeitsflaeche->setMinimumWidth(330);
     auto *flaeche = new QGridLayout(Arbeitsflaeche);
     flaeche->setContentsMargins(0, 0, 0, 0);
-    raster->addWidget(Arbeitsflaeche, 0, 1, 2, 1);
+    raster->addWidget(Arbeitsflaeche, 0, 1);
     raster->setColumnStretch(1, 1);
 
     PanelEingabe = new TPanelEingabe(this, Arbeitsflaeche);

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -203,6 +204,29 @@ private slots:
         f.StatusAnzeigen();
         f.PanelsSchliessen();
         QCOMPARE(sichtbar(), u"MP_5_1b_1 MP_5_1b_2"_s);
+    }
+
+    // A field error with inconsistent data: the red box and the magenta
+    // explanation show one under the other, each whole and inside the window.
+    void feldfehlerUndLogikfehlerSindBeideLesbar()
+    {
+        TForm1 &f = *m_form;
+        FuellungenSetzen(2);
+        DatenLogisch = false;
+        f.StatusAnzeigen();
+        f.ErweitereDaten();
+        QTest::keyClicks(f.PanelEingabe->PE_Edit1, u"abc"_s);
+        QTest::keyClick(f.PanelEingabe->PE_Edit1, Qt::Key_Tab);
+        QApplication::processEvents();
+        QVERIFY(f.FehlerBox1->isVisible() && f.FehlerLabel2->isVisible());
+        const auto imFenster = [&f](const QWidget *w) { return QRect(w->mapTo(&f, QPoint()), w->size()); };
+        const QRect status = imFenster(f.InfoBox1), kasten = imFenster(f.FehlerBox1), text = imFenster(f.FehlerLabel2);
+        QVERIFY(!status.intersects(kasten));
+        QVERIFY(!kasten.intersects(text));
+        QVERIFY(status.bottom() < kasten.top() && kasten.bottom() < text.top());
+        QVERIFY(f.rect().contains(text));
+        QVERIFY(f.FehlerLabel2->height() >= f.FehlerLabel2->heightForWidth(f.FehlerLabel2->width()));
+        QVERIFY(f.FehlerLabel1->height() >= f.FehlerLabel1->heightForWidth(f.FehlerLabel1->width()));
     }
 
     void konfigurationNachladenNurOhneKonfigurationsverzeichnis()
