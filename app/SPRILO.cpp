@@ -13,8 +13,30 @@
 #include "Zustand.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 using namespace Qt::Literals::StringLiterals;
+
+void AnwendungEinrichten()
+{
+    QApplication::setApplicationName(u"Sprilo"_s);
+
+    // The layouts were drawn for Arial and Courier New; Liberation has the
+    // same metrics, so texts keep their widths.
+    QFont::insertSubstitution(u"Arial"_s, u"Liberation Sans"_s);
+    QFont::insertSubstitution(u"Courier New"_s, u"Liberation Mono"_s);
+
+    // Qt's own texts (shortcut names "Strg+S", standard dialogs) in German.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto *qtTexte = new QTranslator(qApp);
+    if (qtTexte->load(QLocale(), u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexte);
+    else
+        delete qtTexte;
+}
 
 int SpriloAusfuehren()
 {
@@ -43,7 +65,6 @@ int SpriloAusfuehren()
         return 0;
     }
 
-    QApplication::setApplicationDisplayName(u"Sprilo - Programm"_s);
     THilfe::Instanz().F1Einrichten();
 
     TForm1 form1;

@@ -3,5 +3,10 @@
 // and the clean-up.
 #pragma once
 
+// Settings of the QApplication before any window: name, fonts, Qt's own
+// texts in German. Sets no display name: Qt would append it to the title
+// of every window and box ("Warnung — Sprilo - Programm").
+void AnwendungEinrichten();
+
 // Runs Sprilo inside an existing QApplication; returns the exit code.
 int SpriloAusfuehren();

@@ -1,5 +1,6 @@
 // The Qt platform: message boxes, answers queued by tests, system colours.
 #include "QtPlattform.h"
+#include "SPRILO.h"
 #include "Zusatz1.h"
 
 #include <QAbstractButton>
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <algorithm>
@@ -182,6 +184,35 @@ private slots:
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(gemeldet, QStringList());
         TQtPlattform::TestModusSetzen(true);
+    }
+
+    // Qt appends the application's display name, once one is set, to the
+    // title of every window ("Warnung — Sprilo - Programm"); the boxes and
+    // dialogs must show their own titles only, so the program sets none:
+    // the display name still follows the plain application name.
+    void titelOhneAnhang()
+    {
+        const QString name = QCoreApplication::applicationName();
+        AnwendungEinrichten();
+        QCOMPARE(QCoreApplication::applicationName(), u"Sprilo"_s);
+        QCoreApplication::setApplicationName(u"Probe"_s);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), u"Probe"_s);
+        QCoreApplication::setApplicationName(name);
+
+        TQtPlattform plattform;
+        QString titel;
+        TQtPlattform::FensterErwarten();
+        QTimer::singleShot(0, this, [&] {
+            QMessageBox *kasten = OffenerKasten();
+            QVERIFY(kasten);
+            titel = kasten->windowHandle()->title();
+            kasten->buttons().constFirst()->click();
+        });
+        TMeldung frage;
+        frage.Art = TKastenArt::Bestaetigen;
+        frage.Knoepfe = KnopfJa | KnopfNein;
+        plattform.MeldungZeigen(frage);
+        QCOMPARE(titel, u"Bestätigen"_s);
     }
 
     void systemFarbenFolgenDerPalette()
