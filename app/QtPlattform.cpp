@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QDate>
 #include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 
+#include <algorithm>
 #include <deque>
 
 using namespace Qt::Literals::StringLiterals;
@@ -150,6 +154,35 @@ QString Titel(TKastenArt art)
     return {};
 }
 
+// Qt wraps every text wider than 500 pixels, which often leaves the last
+// word of a line on a line of its own. The box is made as wide as its
+// longest line instead, up to about 110 characters; only longer lines wrap.
+// Beyond Qt's own limit for the screen it would break lines anywhere, even
+// inside words, so the box stays below that.
+void BreiteFuerZeilen(QMessageBox &kasten, const QString &text)
+{
+    auto *raster = qobject_cast<QGridLayout *>(kasten.layout());
+    const auto *label = kasten.findChild<QLabel *>(u"qt_msgbox_label"_s);
+    if (!raster || !label)
+        return;
+    const QFontMetrics m = label->fontMetrics();
+    int laengste = 0;
+    for (const QString &zeile : text.split(u'\n'))
+        laengste = std::max(laengste, m.boundingRect(QRect(), Qt::TextExpandTabs, zeile).width());
+    int grenze = 110 * m.averageCharWidth();
+    if (const QScreen *schirm = kasten.screen()) {
+        const int schirmBreite = schirm->availableGeometry().width();
+        const int qtGrenze = schirmBreite <= 1024 ? schirmBreite : std::min(schirmBreite - 480, 1000);
+        const QMargins rand = raster->contentsMargins();
+        const int symbol = kasten.iconPixmap().width() + 2 * raster->horizontalSpacing();
+        grenze = std::min(grenze, qtGrenze - rand.left() - rand.right() - symbol - m.averageCharWidth());
+    }
+    const int breite = std::min(laengste + m.averageCharWidth(), grenze);
+    int zeile = 0, spalte = 0, hoehe = 0, weite = 0;
+    raster->getItemPosition(raster->indexOf(label), &zeile, &spalte, &hoehe, &weite);
+    raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), raster->rowCount(), spalte);
+}
+
 QMessageBox::Icon Symbol(TKastenArt art)
 {
     switch (art) {
@@ -210,6 +243,7 @@ int TQtPlattform::MeldungZeigen(const TMeldung &meldung)
     QMessageBox kasten(Symbol(meldung.Art), Titel(meldung.Art), text, QMessageBox::NoButton,
                        QApplication::activeWindow());
     kasten.setTextFormat(Qt::PlainText);
+    BreiteFuerZeilen(kasten, text);
     // F1 in the box opens the topic of its code, like its Help button.
     HilfeKontextSetzen(&kasten, meldung.Hilfe);
 

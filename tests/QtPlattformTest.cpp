@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPalette>
 #include <QTimer>
@@ -213,6 +215,44 @@ private slots:
         frage.Knoepfe = KnopfJa | KnopfNein;
         plattform.MeldungZeigen(frage);
         QCOMPARE(titel, u"Bestätigen"_s);
+    }
+
+    // A box is as wide as its longest line, so no line breaks with a word
+    // left alone; only a paragraph longer than about 110 characters wraps,
+    // and the box stays on the screen.
+    void kastenIstSoBreitWieSeineLaengsteZeile()
+    {
+        TQtPlattform plattform;
+        for (const TMeldung &meldung : {MeldungBauen(TMeldungsNr::KeinKennzeichen),
+                                        MeldungBauen(TMeldungsNr::Softwarehinweis, {"3.2"})}) {
+            QStringList zeilen;
+            int breite = 0, hoehe = 0;
+            QRect kastenRahmen;
+            TQtPlattform::FensterErwarten();
+            QTimer::singleShot(0, this, [&] {
+                QMessageBox *kasten = OffenerKasten();
+                QVERIFY(kasten);
+                const auto *label = kasten->findChild<QLabel *>(u"qt_msgbox_label"_s);
+                QVERIFY(label);
+                zeilen = label->text().split(u'\n');
+                breite = label->contentsRect().width();
+                hoehe = label->height();
+                kastenRahmen = kasten->geometry();
+                kasten->buttons().constFirst()->click();
+            });
+            plattform.MeldungZeigen(meldung);
+            const QFontMetrics m = QApplication::fontMetrics();
+            int laengste = 0;
+            for (const QString &zeile : zeilen)
+                laengste = std::max(laengste, m.boundingRect(QRect(), Qt::TextExpandTabs, zeile).width());
+            if (meldung.Nr == TMeldungsNr::KeinKennzeichen) {
+                QVERIFY2(breite >= laengste, qPrintable(u"%1 < %2"_s.arg(breite).arg(laengste)));
+                QCOMPARE(hoehe, int(zeilen.size()) * m.height() + (int(zeilen.size()) - 1) * m.leading());
+            } else {
+                QVERIFY2(breite < laengste && breite <= 110 * m.averageCharWidth(), qPrintable(QString::number(breite)));
+                QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(kastenRahmen));
+            }
+        }
     }
 
     void systemFarbenFolgenDerPalette()
