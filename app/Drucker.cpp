@@ -1,8 +1,10 @@
 #include "Drucker.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -38,5 +40,10 @@ bool DruckerEinrichten(QWidget *eltern)
     // Only the choice of printer and paper: page ranges and copies belong
     // to the print dialog of each report.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog only sets the printer up; its confirm button must not
+    // promise printing.
+    for (QDialogButtonBox *knoepfe : dialog.findChildren<QDialogButtonBox *>())
+        if (QPushButton *ok = knoepfe->button(QDialogButtonBox::Ok))
+            ok->setText(u"OK"_s);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -294,9 +295,16 @@ private slots:
                                           "die entsprechenden Datensätze.\r\rCode : 8003"_s.arg(int(TKastenArt::Fehler))
                                               .arg(KnopfOK | KnopfHilfe)});
         QCOMPARE(m_plattform->Toene, std::vector<int>{5});
+        // It only sets up: its confirm button is "OK", not "Drucken".
         ImDialog<QPrintDialog>([](QPrintDialog &d) {
             QCOMPARE(d.windowTitle(), u"Druckereinrichtung"_s);
             QCOMPARE(d.printer(), &Drucker());
+            QStringList texte;
+            for (const QDialogButtonBox *knoepfe : d.findChildren<QDialogButtonBox *>())
+                for (const QAbstractButton *k : knoepfe->buttons())
+                    if (knoepfe->buttonRole(const_cast<QAbstractButton *>(k)) == QDialogButtonBox::AcceptRole)
+                        texte << k->text();
+            QCOMPARE(texte, QStringList{u"OK"_s});
         });
         m_form->SpeedButton14->click();
         QVERIFY(m_gelaufen);
