@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -110,6 +111,10 @@ TPanelTankList::TPanelTankList(TForm1 *form1, QWidget *parent)
     connect(PT_Edit1, &QLineEdit::returnPressed, m_form1, &TForm1::PT_Einfuegen);
     connect(PT_Button5, &QPushButton::clicked, m_form1, [this] { m_form1->PT_Ende(PT_Button5); });
     connect(PT_Button6, &QPushButton::clicked, m_form1, [this] { m_form1->PT_Ende(PT_Button6); });
+    // Esc cancels, as in a dialog, wherever the focus is in the panel.
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(esc, &QShortcut::activated, m_form1, [this] { m_form1->PT_Ende(PT_Button6); });
 }
 
 int TPanelTankList::Auswahl() const

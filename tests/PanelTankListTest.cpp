@@ -198,6 +198,27 @@ private slots:
         QCOMPARE(p->PT_Edit1->text(), QString());
     }
 
+    // Esc anywhere in the panel cancels like "Abbrechen".
+    void escBrichtAb()
+    {
+        StationenSetzen(u"A|B"_s);
+        FuellungenSetzen(u"A|B"_s);
+        for (QWidget *wo : std::initializer_list<QWidget *>{p->PT_Edit1, p->PT_Liste, p->PT_Button2}) {
+            m_form->MP_2_6->trigger();
+            Eintippen(u"C"_s);
+            Zeile(0);
+            Klick(p->PT_Button3);
+            QCOMPARE(Stand(), u"B|C @-1"_s);
+            wo->setFocus();
+            QTest::keyClick(wo, Qt::Key_Escape);
+            QVERIFY2(!p->isVisible(), qPrintable(wo->objectName()));
+            QVERIFY(!m_form->MP_5_1b_4->isVisible());
+            QCOMPARE(Stationen(), u"A|B"_s);
+            QCOMPARE(Nummern(), u"0|1"_s);
+            QVERIFY(Gespeichert);
+        }
+    }
+
     // Stations go into the configuration file: characters code page 1252
     // lacks are left out where they are typed, and the red box says so.
     void nurSpeicherbareZeichen()
