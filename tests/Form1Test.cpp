@@ -1,4 +1,4 @@
-// The main window: status box, command states, menu, tool bar, panels,
+// The main window: status box, command states, help menu, panels,
 // closing and the window factor, driven on the offscreen platform with the
 // global state set directly.
 #include "Konfiguration.h"
@@ -256,96 +256,6 @@ private slots:
         QCOMPARE(f.SpeedButton11->toolTip(), u"Systemtöne aktivieren"_s);
         QVERIFY(!f.MP_2_7->isChecked());
         QVERIFY(!f.MP_2_5->isChecked());
-    }
-
-    void menueHatEintraegeKuerzelUndHilfekontexte_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("kuerzel");
-        QTest::addColumn<int>("kontext");
-        QTest::addColumn<bool>("haken");
-        const struct {
-            const char *name, *text, *kuerzel;
-            int kontext;
-            bool haken;
-        } zeilen[] = {
-            {"MP_1", "&Datei", "", 110, false},
-            {"MP_1_1", "&Neu", "Ctrl+N", 111, false},
-            {"MP_1_2", "&Laden ...", "Ctrl+L", 112, false},
-            {"MP_1_3", "&Speichern", "Ctrl+S", 113, false},
-            {"MP_1_4", "Speichern &unter ...", "", 114, false},
-            {"MP_1_B1", "&Drucken ...", "Ctrl+P", 115, false},
-            {"MP_1_B2", "Drucker&einrichtung ...", "", 116, false},
-            {"MP_Ende", "&Beenden", "", 117, false},
-            {"MP_2", "&Einstellungen", "", 120, false},
-            {"MP_2_1", "KFZ-&Kennzeichen ändern ...", "", 121, false},
-            {"MP_2_2", "Tankin&halt einstellen ...", "", 122, false},
-            {"MP_2_3", "&Festverbrauch einstellen ...", "", 123, false},
-            {"MP_2_5", "Festverbrauch &aktiviert", "", 125, true},
-            {"MP_2_6", "&Tankstellenliste bearbeiten ...", "", 126, false},
-            {"MP_2_7", "&Systemtöne aktiviert", "", 127, true},
-            {"MP_2_8", "Konfiguration &nachladen ...", "", 128, false},
-            {"MP_3", "&Bearbeiten", "", 130, false},
-            {"MP_3_1", "Daten &erweitern", "", 131, false},
-            {"MP_3_2", "Daten ä&ndern", "", 132, false},
-            {"MP_3_3", "Daten &löschen", "", 133, false},
-            {"MP_4", "&Analysen", "", 140, false},
-            {"MP_4_1", "&Tankfüllungen", "", 141, false},
-            {"MP_4_2", "&Verbrauch", "", 142, false},
-            {"MP_4_3", "&Literpreisentwicklung", "", 143, false},
-            {"MP_4_4", "&Reichweitenentwicklung", "", 144, false},
-            {"MP_5", "&Hilfen", "", 150, false},
-            {"MP_5_1", "&Inhalt", "", 151, false},
-            {"MP_5_1b", "&Hilfe zu ...", "", 152, false},
-            {"MP_5_3", "&Softwarehinweis", "", 153, false},
-            {"MP_5_4", "&Neuerungen", "", 154, false},
-            {"MP_5_2", "Inf&o", "", 155, false},
-            {"MP_5_1b_1", "... diesem &Fenster", "", 152, false},
-            {"MP_5_1b_2", "... der Fehler&meldung", "", 152, false},
-            {"MP_5_1b_3", "... &Dateneingabe", "", 152, false},
-            {"MP_5_1b_4", "... Tankstellen&liste", "", 152, false},
-            {"MP_5_1b_5", "... &Tankstellenauswahl", "", 152, false},
-            {"MP_5_1b_6", "... &Verbrauchsauswahl", "", 152, false},
-            {"MP_5_1b_7", "... Literpreis-&Entwicklung", "", 152, false},
-            {"MP_5_1b_8", "... &Reichweiten-Entwicklung", "", 152, false},
-        };
-        for (const auto &z : zeilen)
-            QTest::newRow(z.name) << QString::fromUtf8(z.name) << QString::fromUtf8(z.text)
-                                  << QString::fromUtf8(z.kuerzel) << z.kontext << z.haken;
-    }
-
-    void menueHatEintraegeKuerzelUndHilfekontexte()
-    {
-        QFETCH(QString, name);
-        QAction *eintrag = nullptr;
-        for (QAction *a : m_form->findChildren<QAction *>(name)) {
-            if (!eintrag || a->menu())
-                eintrag = a;
-        }
-        QVERIFY2(eintrag, qPrintable(name));
-        QTEST(eintrag->text(), "text");
-        QTEST(eintrag->shortcut().toString(QKeySequence::PortableText), "kuerzel");
-        QTEST(eintrag->property("hilfeKontext").toInt(), "kontext");
-        QTEST(eintrag->isCheckable(), "haken");
-    }
-
-    void werkzeugleisteHatSechzehnKnoepfeMitHinweisen()
-    {
-        const QStringList erwartet = {
-            u"Programm beenden"_s, u"Neue Daten eingeben"_s, u"Daten erweitern"_s, u"Daten laden"_s,
-            u"Speichern"_s, u"Speichern unter"_s, u"Daten ändern"_s, u"Daten löschen"_s,
-            u"Tankfüllungen ansehen"_s, u"Verbrauchslisten ansehen"_s, u"Entwickling des Literpreises"_s,
-            u"Theoretische Fahrstrecke"_s, u"Drucken"_s, u"Drucker einrichten"_s,
-            u"Systemtöne deaktivieren"_s, u"Hilfen"_s};
-        auto knoepfe = m_form->Panel1->findChildren<QToolButton *>();
-        std::sort(knoepfe.begin(), knoepfe.end(), [](QToolButton *a, QToolButton *b) { return a->x() < b->x(); });
-        QStringList hinweise;
-        for (QToolButton *k : knoepfe) {
-            hinweise << k->toolTip();
-            QVERIFY2(!k->icon().isNull(), qPrintable(k->objectName()));
-        }
-        QCOMPARE(hinweise, erwartet);
     }
 
     void panelsSchliessenRaeumtDieArbeitsflaeche()
