@@ -74,7 +74,7 @@ TPanelEingabe::TPanelEingabe(TForm1 *form1, QWidget *parent)
     // The field starts with a request ("Tankstelle angeben") that typing
     // must replace, however the field is entered.
     GanzenTextBeimBetretenWaehlen(PE_CB1);
-    NurSpeicherbareZeichen(PE_CB1->lineEdit(), [this](const QString &abgelehnt) { m_form1->ZeichenAbgelehnt(abgelehnt); });
+    NurSpeicherbareZeichen(PE_CB1->lineEdit(), [this](const QString &hinweis) { m_form1->ZeichenAbgelehnt(hinweis); });
 
     PE_Edit3 = feld("PE_Edit3", 8, u"Gezahlter Betrag in Euro"_s);
     PE_CB2 = new QComboBox(this);

@@ -42,7 +42,7 @@ TPanelTankList::TPanelTankList(TForm1 *form1, QWidget *parent)
     PT_Edit1 = new QLineEdit(this);
     PT_Edit1->setObjectName(u"PT_Edit1"_s);
     PT_Edit1->setMaxLength(KapazitaetTankstelle);
-    NurSpeicherbareZeichen(PT_Edit1, [this](const QString &abgelehnt) { m_form1->ZeichenAbgelehnt(abgelehnt); });
+    NurSpeicherbareZeichen(PT_Edit1, [this](const QString &hinweis) { m_form1->ZeichenAbgelehnt(hinweis); });
 
     auto knopf = [this](const char *name, const QString &text) {
         auto *k = new QPushButton(text, this);

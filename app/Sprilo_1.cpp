@@ -590,10 +590,10 @@ void TForm1::StatusAnzeigen()
     SchalterAbgleichen();
 }
 
-void TForm1::ZeichenAbgelehnt(const QString &abgelehnt)
+void TForm1::ZeichenAbgelehnt(const QString &hinweis)
 {
     // Shown like a field error, which it resembles: the field keeps the rest.
-    FehlerLabel1->setText(u'\n' + AbgelehnteZeichenText(abgelehnt));
+    FehlerLabel1->setText(u'\n' + hinweis);
     FehlerBox1->show();
     Signal(1, false);
 }

@@ -48,9 +48,9 @@ public:
     void StatusAnzeigen();
     // Empties the work area before a panel or window opens.
     void PanelsSchliessen();
-    // Tells in FehlerBox1 that the characters abgelehnt were not taken into a
-    // field because the files cannot hold them.
-    void ZeichenAbgelehnt(const QString &abgelehnt);
+    // Tells in FehlerBox1 which typed characters a field left out because
+    // the files cannot hold them.
+    void ZeichenAbgelehnt(const QString &hinweis);
     // Computes Fensterfaktor from the entry panel's cancel button and makes
     // the window at least as large as the design scaled by it.
     void FensterGroesseAnpassen();

@@ -113,6 +113,33 @@ std::string Zeichenweise(const std::string &utf8, size_t n)
     return utf8.substr(0, i);
 }
 
+bool Cp1252Speicherbar(char32_t c)
+{
+    if ((c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    // The undefined bytes map to control characters of their own number.
+    if (c < 0xA0)
+        return false;
+    for (const char32_t z : Bereich80)
+        if (z == c)
+            return true;
+    return false;
+}
+
+std::string NurSpeicherbar(const std::string &utf8, std::string *abgelehnt)
+{
+    std::string bleibt;
+    bleibt.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t anfang = i;
+        if (Cp1252Speicherbar(Naechstes(utf8, i)))
+            bleibt.append(utf8, anfang, i - anfang);
+        else if (abgelehnt)
+            abgelehnt->append(utf8, anfang, i - anfang);
+    }
+    return bleibt;
+}
+
 size_t Zeichenzahl(const std::string &utf8)
 {
     size_t n = 0;

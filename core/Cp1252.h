@@ -15,3 +15,10 @@ std::string NachCp1252(const std::string &utf8);
 std::string Zeichenweise(const std::string &utf8, size_t n);
 // Number of characters (code points) of a UTF-8 text.
 size_t Zeichenzahl(const std::string &utf8);
+
+// Whether the files can hold c as a printable character: code page 1252
+// without its control characters and the five bytes it leaves undefined.
+bool Cp1252Speicherbar(char32_t c);
+// The text without the characters the files cannot hold; those are
+// appended to abgelehnt when given.
+std::string NurSpeicherbar(const std::string &utf8, std::string *abgelehnt = nullptr);

@@ -3,6 +3,9 @@
 #include "Cp1252.h"
 #include "Zusatz1.h"
 
+#include <algorithm>
+#include <vector>
+
 bool KMStandOk = false;
 bool DatumOk = false;
 bool TankstelleBesucht = false;
@@ -82,6 +85,34 @@ std::string FehlerText(int fehlerNr)
     default:
         return {};
     }
+}
+
+std::string AbgelehnteZeichenText(const std::string &abgelehnt)
+{
+    std::vector<std::string> zeichen;
+    bool steuerzeichen = false;
+    for (size_t i = 0; i < abgelehnt.size();) {
+        const std::string z = Zeichenweise(abgelehnt.substr(i), 1);
+        i += std::max<size_t>(z.size(), 1);
+        const auto b = static_cast<unsigned char>(z[0]);
+        // Below the blank, DEL, and the C1 controls U+0080..U+009F.
+        const bool steuer = b < 0x20 || b == 0x7F || (b == 0xC2 && z.size() == 2 && static_cast<unsigned char>(z[1]) < 0xA0);
+        if (steuer)
+            steuerzeichen = true;
+        else if (std::find(zeichen.begin(), zeichen.end(), "'" + z + "'") == zeichen.end())
+            zeichen.push_back("'" + z + "'");
+    }
+    if (zeichen.empty())
+        return "Steuerzeichen können nicht gespeichert werden und wurden weggelassen.";
+    if (steuerzeichen)
+        zeichen.push_back("Steuerzeichen");
+    if (zeichen.size() == 1)
+        return "Das Zeichen " + zeichen.front() + " kann nicht gespeichert werden und wurde weggelassen.";
+    std::string liste;
+    for (size_t k = 0; k + 1 < zeichen.size(); ++k)
+        liste += (k ? ", " : "") + zeichen[k];
+    return "Die Zeichen " + liste + " und " + zeichen.back()
+           + " können nicht gespeichert werden und wurden weggelassen.";
 }
 
 namespace {

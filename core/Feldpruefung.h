@@ -27,6 +27,11 @@ void EingabeZustandZuruecksetzen();
 // The text of an error number; empty for 0 and numbers outside 1..24.
 std::string FehlerText(int fehlerNr);
 
+// What the user is told about characters a text field refused because the
+// files cannot hold them (NurSpeicherbar): each named once, control
+// characters together.
+std::string AbgelehnteZeichenText(const std::string &abgelehnt);
+
 // Field texts are cut to this many characters before they are read.
 constexpr std::size_t MaxFeldtext = 255;
 

@@ -126,18 +126,9 @@ TZusatzForm::TZusatzForm(QWidget *parent)
 
     // Upper case while typing, and only what the data file can hold; text
     // put in by the program stays as it is.
-    connect(KB_Edit1, &QLineEdit::textEdited, this, [this](const QString &text) {
-        QString abgelehnt;
-        const QString gross = QString::fromStdString(Grossschreibung(NurSpeicherbar(text, &abgelehnt).toStdString()));
-        if (!abgelehnt.isEmpty())
-            ZeichenAbgelehnt(abgelehnt);
-        if (gross == text)
-            return;
-        const int position = KB_Edit1->cursorPosition();
-        const int davor = position - static_cast<int>(NurSpeicherbar(text.left(position)).size());
-        KB_Edit1->setText(gross);
-        KB_Edit1->setCursorPosition(position - davor);
-    });
+    NurSpeicherbareZeichen(
+        KB_Edit1, [this](const QString &hinweis) { ZeichenAbgelehnt(hinweis); },
+        [](const QString &text) { return QString::fromStdString(Grossschreibung(text.toStdString())); });
     connect(KB_Ok, &QPushButton::clicked, this, [this] { KB_Click(KB_Ok); });
     connect(KB_Abbr, &QPushButton::clicked, this, [this] { KB_Click(KB_Abbr); });
     connect(BitBtn1, &QPushButton::clicked, this, &TZusatzForm::ZeigHilfe);
@@ -270,9 +261,9 @@ void TZusatzForm::KB_Click(QPushButton *sender)
     done(sender == KB_Ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void TZusatzForm::ZeichenAbgelehnt(const QString &abgelehnt)
+void TZusatzForm::ZeichenAbgelehnt(const QString &hinweis)
 {
-    KB_Label3->setText(AbgelehnteZeichenText(abgelehnt));
+    KB_Label3->setText(hinweis);
     if (!KB_Label3->isVisible()) {
         KB_Label3->show();
         GroesseFestlegen();

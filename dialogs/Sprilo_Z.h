@@ -23,8 +23,9 @@ public:
     void TankinhaltEingeben(long double &wert, bool mindestensEinLiter);
 
     void KB_Click(QPushButton *sender);
-    // Shows in red under the edit which typed characters were left out.
-    void ZeichenAbgelehnt(const QString &abgelehnt);
+    // Shows in red under the edit which typed characters were left out
+    // (the notice of NurSpeicherbareZeichen).
+    void ZeichenAbgelehnt(const QString &hinweis);
     void ZeigHilfe();
 
     int Modus() const { return m_modus; }

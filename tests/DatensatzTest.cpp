@@ -143,6 +143,21 @@ TEST(Cp1252, fehlendeZeichenWerdenZuFragezeichen)
     EXPECT_EQ(Zeichenweise("Müller", 2), "Mü");
 }
 
+TEST(Cp1252, nurSpeicherbareZeichenBleibenInEinemFeld)
+{
+    std::string abgelehnt;
+    EXPECT_EQ(NurSpeicherbar("Łódź ✓ Straße €5 Œuvre\t\x7F\xC2\x81x", &abgelehnt), "ód  Straße €5 Œuvrex");
+    EXPECT_EQ(abgelehnt, "Łź✓\t\x7F\xC2\x81");
+    // Every other byte of the code page is kept, and so goes into the file
+    // and back unchanged.
+    for (int b = 0x20; b < 0x100; ++b) {
+        const std::string zeichen = AusCp1252(std::string(1, char(b)));
+        // The five undefined bytes come back as control characters.
+        const bool undefiniert = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D || b == 0x7F;
+        EXPECT_EQ(NurSpeicherbar(zeichen), undefiniert ? "" : zeichen) << b;
+    }
+}
+
 // ---- the fixtures -------------------------------------------------------------
 
 class NeuesFormat : public ::testing::TestWithParam<const char *> {};

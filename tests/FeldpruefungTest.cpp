@@ -249,6 +249,17 @@ TEST_F(Feldpruefung, fuellungAusDenEingabetexten)
         EXPECT_EQ(zeile(FuellungBilden(f.Eingabe)), f.Erwartet) << f.Eingabe.KMStand;
 }
 
+TEST_F(Feldpruefung, hinweisNenntJedesAbgelehnteZeichenEinmal)
+{
+    EXPECT_EQ(AbgelehnteZeichenText("Ω"), "Das Zeichen 'Ω' kann nicht gespeichert werden und wurde weggelassen.");
+    EXPECT_EQ(AbgelehnteZeichenText("Łź✓Ł"), "Die Zeichen 'Ł', 'ź' und '✓' können nicht gespeichert werden und "
+                                              "wurden weggelassen.");
+    EXPECT_EQ(AbgelehnteZeichenText("\t\x7F\xC2\x81"),
+              "Steuerzeichen können nicht gespeichert werden und wurden weggelassen.");
+    EXPECT_EQ(AbgelehnteZeichenText("\n😀"), "Die Zeichen '😀' und Steuerzeichen können nicht gespeichert werden "
+                                             "und wurden weggelassen.");
+}
+
 TEST_F(Feldpruefung, ZuruecksetzenLoeschtDenEingabezustand)
 {
     KMStandOk = DatumOk = TankstelleBesucht = BetragOk = LiterOk = VollBeiOk = true;

@@ -241,7 +241,7 @@ private slots:
                 kasten->buttons().constFirst()->click();
             });
             plattform.MeldungZeigen(meldung);
-            const QFontMetrics m = QApplication::fontMetrics();
+            const QFontMetrics m(QApplication::font());
             int laengste = 0;
             for (const QString &zeile : zeilen)
                 laengste = std::max(laengste, m.boundingRect(QRect(), Qt::TextExpandTabs, zeile).width());
