@@ -192,8 +192,9 @@ private slots:
         QCOMPARE(ergebnis, std::string());
     }
 
-    // Enter in the directory list opens the entry instead of confirming;
-    // the file list ignores letter case, and a click in it fills the name.
+    // While the directory list has the focus, Enter opens the entry instead
+    // of confirming; the file list ignores letter case, and a click in it
+    // fills the name.
     void verzeichnisUndDateiliste()
     {
         Auswahl(true, "", [this](TLadeSelfMade &d) {
@@ -203,6 +204,8 @@ private slots:
             QTest::keyClick(d.DirLB1, Qt::Key_Return);
             QVERIFY(d.isVisible());
             QCOMPARE(d.Verzeichnis(), m_dir + u"klein/"_s);
+            d.FilterCB1->setFocus();
+            QVERIFY(d.Lade->isDefault());   // again once the list is left
             QCOMPARE(d.FileLB1->count(), 1);
             QCOMPARE(d.FileLB1->item(0)->text(), u"auto.spr"_s);
             d.FilterCB1->setCurrentIndex(1);
