@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,29 +28,37 @@ public:
     void HilfeZeigen(int kontext) override { HilfeKontexte.push_back(kontext); }
 };
 
-TMeldung UngespeichertFrage()
+TMeldung Frage(TKastenArt art, unsigned knoepfe)
 {
     TMeldung m;
-    m.Code = 8108;
-    m.Text = "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\r"
-             "Durch das Beenden des Programmes werden die Daten gelöscht.\r\r"
-             "Möchten Sie die Daten vorher speichern?";
-    m.TonArt = 3;
-    m.TonImmer = true;
-    m.Art = TKastenArt::Warnung;
-    m.Knoepfe = KnopfJa | KnopfNein | KnopfAbbruch | KnopfHilfe;
-    m.Hilfe = 8108;
+    m.Code = m.Hilfe = 8108;
+    m.Text = "Die Daten sind nicht gespeichert.\r\rVorher speichern?";
+    m.Art = art;
+    m.Knoepfe = knoepfe;
     return m;
 }
 
 QMessageBox *OffenerKasten()
 {
-    const auto fenster = QApplication::topLevelWidgets();
-    for (QWidget *w : fenster) {
+    for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *kasten = qobject_cast<QMessageBox *>(w); kasten && kasten->isVisible())
             return kasten;
-    }
     return nullptr;
+}
+
+// Shows the box and runs schritte in it; the first button closes what they
+// leave open, also after a failed check.
+int ImKasten(TQtPlattform &plattform, const TMeldung &meldung, const std::function<void(QMessageBox &)> &schritte)
+{
+    TQtPlattform::FensterErwarten();
+    QTimer::singleShot(0, [&] {
+        QMessageBox *kasten = OffenerKasten();
+        QVERIFY(kasten);
+        schritte(*kasten);
+        if (kasten->isVisible())
+            kasten->buttons().constFirst()->click();
+    });
+    return plattform.MeldungZeigen(meldung);
 }
 
 } // namespace
@@ -74,71 +83,36 @@ private slots:
     void vorgemerkteAntwortenBeantwortenKaestenDerReiheNach()
     {
         TQtPlattform plattform;
-        PlattformSetzen(&plattform);
         TQtPlattform::NaechsteAntwort(mrAbort);
         TQtPlattform::NaechsteAntwort(mrYes);
-
-        TMeldung frage;
-        frage.Text = "Das Programm wird beendet.\rIst das beabsichtigt ?";
-        frage.Art = TKastenArt::Bestaetigen;
-        frage.Knoepfe = KnopfJa | KnopfNein;
-
-        QCOMPARE(Plattform().MeldungZeigen(UngespeichertFrage()), mrAbort);
-        QCOMPARE(Plattform().MeldungZeigen(frage), mrYes);
+        QCOMPARE(plattform.MeldungZeigen(Frage(TKastenArt::Warnung, KnopfJa | KnopfAbbruch)), mrAbort);
+        QCOMPARE(plattform.MeldungZeigen(Frage(TKastenArt::Bestaetigen, KnopfJa | KnopfNein)), mrYes);
         QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
         QVERIFY(OffenerKasten() == nullptr);
-
         const auto &gezeigt = TQtPlattform::GezeigteMeldungen();
         QCOMPARE(gezeigt.size(), size_t(2));
-        QCOMPARE(gezeigt[0].Code, 8108);
-        QCOMPARE(gezeigt[0].Hilfe, 8108);
-        QCOMPARE(QString::fromStdString(gezeigt[1].Text),
-                 u"Das Programm wird beendet.\rIst das beabsichtigt ?"_s);
-        QCOMPARE(static_cast<int>(gezeigt[1].Art), static_cast<int>(TKastenArt::Bestaetigen));
-        PlattformSetzen(nullptr);
+        QCOMPARE(int(gezeigt[1].Art), int(TKastenArt::Bestaetigen));
     }
 
+    // The buttons in a fixed order whatever the desktop prefers; Help
+    // opens the box's topic and leaves it open. Lines break at "\r".
     void kastenHatKnoepfeInFesterReihenfolgeUndHilfeSchliesstNicht()
     {
         TProtokollPlattform plattform;
-        QString titel, text;
-        QStringList knopfTexte;
-        bool offenNachHilfe = false;
-
-        TQtPlattform::FensterErwarten();
-        QTimer::singleShot(0, this, [&] {
-            QMessageBox *kasten = OffenerKasten();
-            QVERIFY(kasten != nullptr);
-            titel = kasten->windowTitle();
-            text = kasten->text();
-            auto knoepfe = kasten->buttons();
-            std::sort(knoepfe.begin(), knoepfe.end(), [](QAbstractButton *a, QAbstractButton *b) {
-                return a->x() < b->x();
-            });
-            for (QAbstractButton *b : knoepfe)
-                knopfTexte << b->text();
-            const auto knopf = [&](const QString &t) {
-                auto it = std::find_if(knoepfe.begin(), knoepfe.end(),
-                                       [&](QAbstractButton *b) { return b->text() == t; });
-                return it == knoepfe.end() ? nullptr : *it;
-            };
-            if (QAbstractButton *hilfe = knopf(u"&Hilfe"_s))
-                hilfe->click();
-            offenNachHilfe = kasten->isVisible();
-            if (QAbstractButton *nein = knopf(u"&Nein"_s))
-                nein->click();
-            else
-                kasten->reject();
-        });
-        const int antwort = plattform.MeldungZeigen(UngespeichertFrage());
-
-        QCOMPARE(antwort, mrNo);
-        QCOMPARE(titel, u"Warnung"_s);
-        QCOMPARE(text, u"Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\n"
-                       u"Durch das Beenden des Programmes werden die Daten gelöscht.\n\n"
-                       u"Möchten Sie die Daten vorher speichern?"_s);
-        QCOMPARE(knopfTexte, (QStringList{u"&Ja"_s, u"&Nein"_s, u"&Abbrechen"_s, u"&Hilfe"_s}));
-        QVERIFY(offenNachHilfe);
+        QStringList knoepfe;
+        const unsigned alle = KnopfJa | KnopfNein | KnopfOK | KnopfAbbrechen | KnopfAbbruch | KnopfHilfe;
+        QCOMPARE(ImKasten(plattform, Frage(TKastenArt::Warnung, alle), [&](QMessageBox &kasten) {
+            QCOMPARE(kasten.windowTitle() + u'|' + kasten.text(),
+                     u"Warnung|Die Daten sind nicht gespeichert.\n\nVorher speichern?"_s);
+            auto liste = kasten.buttons();
+            std::sort(liste.begin(), liste.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+            for (QAbstractButton *b : liste)
+                knoepfe << b->text();
+            liste.last()->click();   // "&Hilfe"
+            QVERIFY(kasten.isVisible());
+            liste[1]->click();       // "&Nein"
+        }), mrNo);
+        QCOMPARE(knoepfe, (QStringList{u"&Ja"_s, u"&Nein"_s, u"OK"_s, u"Abbrechen"_s, u"&Abbrechen"_s, u"&Hilfe"_s}));
         QCOMPARE(plattform.HilfeKontexte, std::vector<int>{8108});
     }
 
@@ -149,13 +123,10 @@ private slots:
         QStringList gemeldet;
         TQtPlattform::TestFehlerEmpfaenger([&](const QString &text) { gemeldet << text; });
         TQtPlattform plattform;
-
-        QCOMPARE(plattform.MeldungZeigen(UngespeichertFrage()), mrCancel);
+        QCOMPARE(plattform.MeldungZeigen(Frage(TKastenArt::Warnung, KnopfJa | KnopfNein)), mrCancel);
         QVERIFY(OffenerKasten() == nullptr);
-        QCOMPARE(gemeldet, QStringList{u"Message box without a queued answer: \"Warnung\": Die im Arbeitsspeicher "
-                                       u"befindlichen Daten sind noch nicht gespeichert.\nDurch das Beenden des "
-                                       u"Programmes werden die Daten gelöscht.\n\nMöchten Sie die Daten vorher "
-                                       u"speichern?"_s});
+        QCOMPARE(gemeldet, QStringList{u"Message box without a queued answer: \"Warnung\": Die Daten sind nicht "
+                                       u"gespeichert.\n\nVorher speichern?"_s});
         QCOMPARE(TQtPlattform::GezeigteMeldungen().size(), size_t(1));
     }
 
@@ -168,18 +139,15 @@ private slots:
         TQtPlattform::TestFehlerEmpfaenger([&](const QString &text) { gemeldet << text; });
         QDialog dialog;
         dialog.setWindowTitle(u"Kennzeichen eingeben"_s);
-
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(gemeldet, QStringList{u"Modal dialog the test neither announced nor closed: "
                                        u"\"Kennzeichen eingeben\" (QDialog)"_s});
-
         gemeldet.clear();
         QTimer::singleShot(0, &dialog, &QDialog::accept);
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         TQtPlattform::FensterErwarten();
         QTimer::singleShot(20, &dialog, &QDialog::accept);
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QCOMPARE(gemeldet, QStringList());
         QCOMPARE(TQtPlattform::ErwarteteFenster(), 0);
         TQtPlattform::TestModusSetzen(false);
         QTimer::singleShot(20, &dialog, &QDialog::accept);
@@ -200,21 +168,9 @@ private slots:
         QCoreApplication::setApplicationName(u"Probe"_s);
         QCOMPARE(QGuiApplication::applicationDisplayName(), u"Probe"_s);
         QCoreApplication::setApplicationName(name);
-
         TQtPlattform plattform;
-        QString titel;
-        TQtPlattform::FensterErwarten();
-        QTimer::singleShot(0, this, [&] {
-            QMessageBox *kasten = OffenerKasten();
-            QVERIFY(kasten);
-            titel = kasten->windowHandle()->title();
-            kasten->buttons().constFirst()->click();
-        });
-        TMeldung frage;
-        frage.Art = TKastenArt::Bestaetigen;
-        frage.Knoepfe = KnopfJa | KnopfNein;
-        plattform.MeldungZeigen(frage);
-        QCOMPARE(titel, u"Bestätigen"_s);
+        ImKasten(plattform, Frage(TKastenArt::Bestaetigen, KnopfJa | KnopfNein),
+                 [](QMessageBox &k) { QCOMPARE(k.windowHandle()->title(), u"Bestätigen"_s); });
     }
 
     // A box is as wide as its longest line, so no line breaks with a word
@@ -227,20 +183,15 @@ private slots:
                                         MeldungBauen(TMeldungsNr::Softwarehinweis, {"3.2"})}) {
             QStringList zeilen;
             int breite = 0, hoehe = 0;
-            QRect kastenRahmen;
-            TQtPlattform::FensterErwarten();
-            QTimer::singleShot(0, this, [&] {
-                QMessageBox *kasten = OffenerKasten();
-                QVERIFY(kasten);
-                const auto *label = kasten->findChild<QLabel *>(u"qt_msgbox_label"_s);
+            QRect rahmen;
+            ImKasten(plattform, meldung, [&](QMessageBox &kasten) {
+                const auto *label = kasten.findChild<QLabel *>(u"qt_msgbox_label"_s);
                 QVERIFY(label);
                 zeilen = label->text().split(u'\n');
                 breite = label->contentsRect().width();
                 hoehe = label->height();
-                kastenRahmen = kasten->geometry();
-                kasten->buttons().constFirst()->click();
+                rahmen = kasten.geometry();
             });
-            plattform.MeldungZeigen(meldung);
             const QFontMetrics m(QApplication::font());
             int laengste = 0;
             for (const QString &zeile : zeilen)
@@ -250,30 +201,25 @@ private slots:
                 QCOMPARE(hoehe, int(zeilen.size()) * m.height() + (int(zeilen.size()) - 1) * m.leading());
             } else {
                 QVERIFY2(breite < laengste && breite <= 110 * m.averageCharWidth(), qPrintable(QString::number(breite)));
-                QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(kastenRahmen));
+                QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(rahmen));
             }
         }
     }
 
+    // Windows numbers 5 (window) and 13 (highlight), also as chart colours
+    // 20 and 28; out of range is black.
     void systemFarbenFolgenDerPalette()
     {
         const QPalette vorher = QApplication::palette();
         QPalette palette = vorher;
-        palette.setColor(QPalette::Window, QColor(0x65, 0x43, 0x21));
         palette.setColor(QPalette::Base, QColor(0x12, 0x34, 0x56));
         palette.setColor(QPalette::Highlight, QColor(0xAB, 0xCD, 0xEF));
         QApplication::setPalette(palette);
-
         TQtPlattform plattform;
         PlattformSetzen(&plattform);
-        QCOMPARE(plattform.SystemFarbe(5), 0x123456u);
-        QCOMPARE(plattform.SystemFarbe(13), 0xABCDEFu);
-        QCOMPARE(plattform.SystemFarbe(0), 0u);
-        QCOMPARE(plattform.SystemFarbe(25), 0u);
-        // The chart colours 16..39 reach the system colours through FarbeNr.
-        QCOMPARE(FarbeNr(20), 0x123456u);
-        QCOMPARE(FarbeNr(28), 0xABCDEFu);
-
+        QCOMPARE((std::vector{plattform.SystemFarbe(5), plattform.SystemFarbe(13), plattform.SystemFarbe(0),
+                              plattform.SystemFarbe(25), FarbeNr(20), FarbeNr(28)}),
+                 (std::vector<uint32_t>{0x123456, 0xABCDEF, 0, 0, 0x123456, 0xABCDEF}));
         PlattformSetzen(nullptr);
         QApplication::setPalette(vorher);
     }
