@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -148,12 +147,9 @@ private slots:
     void f1OeffnetDasThemaDesFokussiertenElementsOderMenueeintrags()
     {
         QWidget fenster;
-        auto *spalte = new QVBoxLayout(&fenster);
         auto *gruppe = new QWidget(&fenster);
         auto *mitKontext = new QLineEdit(&fenster), *ohneKontext = new QLineEdit(&fenster);
         auto *inGruppe = new QLineEdit(gruppe);
-        for (QWidget *w : std::initializer_list<QWidget *>{mitKontext, ohneKontext, gruppe})
-            spalte->addWidget(w);
         HilfeKontextSetzen(mitKontext, 600);
         HilfeKontextSetzen(gruppe, 410);   // found through the parent
         fenster.show();
@@ -189,10 +185,6 @@ private slots:
     void hilfeKnopfEinesMeldungskastensOeffnetSeinThema()
     {
         TQtPlattform plattform;
-        TMeldung meldung;
-        meldung.Code = meldung.Hilfe = 8108;
-        meldung.Text = "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.";
-        meldung.Knoepfe = KnopfJa | KnopfNein | KnopfHilfe;
         bool geprueft = false;
         TQtPlattform::FensterErwarten();
         QTimer::singleShot(0, this, [&] {   // runs inside the box's own loop
@@ -212,7 +204,7 @@ private slots:
             hilfe.Fenster()->close();
             geprueft = true;
         });
-        QCOMPARE(plattform.MeldungZeigen(meldung), mrNo);
+        QCOMPARE(plattform.MeldungZeigen(MeldungBauen(TMeldungsNr::UngespeichertBeenden)), mrNo);
         QVERIFY(geprueft);
         hilfe.ThemaZeigen(u"Inhalt"_s);
         QCOMPARE(hilfe.Fenster()->windowModality(), Qt::NonModal);
