@@ -54,17 +54,8 @@ class EinzelinstanzTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void zweiterStartAktiviertDieErsteImProzess()
-    {
-        TEinzelinstanz instanz;
-        QCOMPARE(instanz.Pruefen(), TEinzelinstanz::TErgebnis::Erste);
-        QVERIFY(QFileInfo::exists(SperrDatei()));
-        QSignalSpy aktiviert(&instanz, &TEinzelinstanz::Aktivieren);
-        ZweiteStarten();
-        // The second start waits for the answer, which comes after the signal.
-        QCOMPARE(aktiviert.count(), 1);
-    }
-
+    // The crashed first leaves its lock and socket behind; an instance in
+    // this process takes both over and is activated by the next start.
     void sperreEinesAbgestuerztenProzessesWirdUebernommen()
     {
         QVERIFY(!QFileInfo::exists(SperrDatei()));
@@ -76,9 +67,9 @@ private slots:
 
         TEinzelinstanz instanz;
         QCOMPARE(instanz.Pruefen(), TEinzelinstanz::TErgebnis::Erste);
-        // The left-over socket file was replaced, so this one can be reached.
         QSignalSpy aktiviert(&instanz, &TEinzelinstanz::Aktivieren);
         ZweiteStarten();
+        // The second start waits for the answer, which comes after the signal.
         QCOMPARE(aktiviert.count(), 1);
     }
 
