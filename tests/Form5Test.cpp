@@ -155,7 +155,6 @@ private slots:
         QTest::addColumn<bool>("geladen");
         QTest::addColumn<QString>("konfig");    // KonfigVerzeichnis afterwards
         QTest::newRow("Verzeichnis auswählen") << u"z1"_s << -1 << 1 << true << false << Ordner(u"z1/"_s);
-        QTest::newRow("Konfiguration laden") << u"z2"_s << -1 << 2 << true << true << QString();
         QTest::newRow("Datei laden und Verzeichnis setzen") << u"z3"_s << 0 << 3 << true << true << Ordner(u"z3/"_s);
         QTest::newRow("nur Verzeichnis auswählen") << u"z3"_s << 1 << 1 << true << false << Ordner(u"z3/"_s);
         QTest::newRow("nur Konfiguration laden") << u"z3"_s << 2 << 2 << true << true << QString();

@@ -1,4 +1,5 @@
-// The Qt platform: message boxes, answers queued by tests, system colours.
+// The Qt platform: message boxes, the test mode, system colours. Answers
+// queued by tests are used, in order, by the dialog tests.
 #include "QtPlattform.h"
 #include "SPRILO.h"
 #include "Zusatz1.h"
@@ -78,20 +79,6 @@ private slots:
     {
         TQtPlattform::TestFehlerEmpfaenger(nullptr);
         QCOMPARE(TQtPlattform::ErwarteteFenster(), 0);
-    }
-
-    void vorgemerkteAntwortenBeantwortenKaestenDerReiheNach()
-    {
-        TQtPlattform plattform;
-        TQtPlattform::NaechsteAntwort(mrAbort);
-        TQtPlattform::NaechsteAntwort(mrYes);
-        QCOMPARE(plattform.MeldungZeigen(Frage(TKastenArt::Warnung, KnopfJa | KnopfAbbruch)), mrAbort);
-        QCOMPARE(plattform.MeldungZeigen(Frage(TKastenArt::Bestaetigen, KnopfJa | KnopfNein)), mrYes);
-        QCOMPARE(TQtPlattform::AusstehendeAntworten(), 0);
-        QVERIFY(OffenerKasten() == nullptr);
-        const auto &gezeigt = TQtPlattform::GezeigteMeldungen();
-        QCOMPARE(gezeigt.size(), size_t(2));
-        QCOMPARE(int(gezeigt[1].Art), int(TKastenArt::Bestaetigen));
     }
 
     // The buttons in a fixed order whatever the desktop prefers; Help
