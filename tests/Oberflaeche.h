@@ -79,3 +79,13 @@ inline int HauptfensterBeenden(std::unique_ptr<TTestPlattform> &plattform, std::
     GlobalenZustandZuruecksetzen();
     return uebrig;
 }
+
+// The messages shown so far, by number: which message, not its wording
+// (that is the table's business, tested in MeldungenTest).
+inline QList<TMeldungsNr> GezeigteMeldungsNr()
+{
+    QList<TMeldungsNr> nr;
+    for (const TMeldung &m : TQtPlattform::GezeigteMeldungen())
+        nr << m.Nr;
+    return nr;
+}
