@@ -99,17 +99,22 @@ private slots:
         m_ordner.reset();
     }
 
+    // Many records, so that the display must follow them without a step for
+    // each.
     void speichernLadenUndSicherheitskopie()
     {
         TForm1 &f = *m_form;
-        const auto eingegeben = DatenEingeben();
+        DatenEingeben();
+        for (int i = 3; i < 2510; ++i)
+            Fuellungen.push_back(Voll(12000 + 100 * i, 1 + i % 28, 3 + (i / 28) % 10, "Jet", 40, 30, 0));
+        const auto eingegeben = Fuellungen;
         const std::string datei = Pfad("Auto.SPR"), anders = Pfad("Zweit.SPR"), dritt = Pfad("Dritt.SPR");
         NaechsteDateiAuswahl(datei);
         QVERIFY(f.SpeichernClick(f.MP_1_3));   // no file yet: asks
         QVERIFY(Gespeichert);
         QCOMPARE(DateiName, datei);
-        QCOMPARE(DateiInhalt(datei).size(), size_t(4 * 96));
-        QCOMPARE(f.LB_Label1->text(), u"Es werden 3 Datensätze gespeichert."_s);
+        QCOMPARE(DateiInhalt(datei).size(), size_t(2511 * 96));
+        QCOMPARE(f.LB_Label1->text(), u"Es werden 2.510 Datensätze gespeichert."_s);
         AnzeigeZu();
 
         // Yes to the load question means "save by hand first": nothing loads.
@@ -124,6 +129,8 @@ private slots:
         f.DatenNeuClick();
         QCOMPARE(AnzahlFuellungen(), 0);
         QCOMPARE(Kennzeichen, std::string());
+        QList<int> werte;
+        connect(f.LB_Proz1, &QProgressBar::valueChanged, this, [&](int w) { werte << w; });
         f.LadenClick();
         QCOMPARE(GezeigteMeldungsNr(), (QList<N>{N::UngespeichertLaden, N::UngespeichertNeu}));
         GleicheFuellungen(eingegeben);
@@ -131,9 +138,10 @@ private slots:
         QVERIFY(Tankinhalt == 55.5L && Festverbrauch == 7.25L && Gespeichert && DatenVorhanden);
         QCOMPARE(DateiName, datei);
         QCOMPARE(DatenVerzeichnis, m_ordner->path().toStdString());
-        QCOMPARE(f.LB_Label1->text(), u"Es werden 3 Datensätze geladen."_s);
-        QCOMPARE(f.LB_Proz1->maximum(), 3);
-        QCOMPARE(f.LB_Proz1->value(), 3);
+        QCOMPARE(f.LB_Label1->text(), u"Es werden 2.510 Datensätze geladen."_s);
+        QCOMPARE(f.LB_Proz1->maximum(), 2510);
+        QVERIFY2(werte.size() <= 102, qPrintable(QString::number(werte.size())));
+        QCOMPARE(werte.last(), 2510);
         AnzeigeZu();
 
         // "Speichern" with a file asks nothing and keeps the old state as backup.
@@ -156,28 +164,6 @@ private slots:
         QCOMPARE(DateiName, dritt);
         QCOMPARE(DateiInhalt(dritt), nachher);
         QCOMPARE(TQtPlattform::GezeigteMeldungen().size(), size_t(2));
-    }
-
-    void anzeigeFolgtDenSaetzenOhneJedenEinzeln()
-    {
-        TForm1 &f = *m_form;
-        DatenEingeben();
-        Fuellungen.clear();
-        for (int i = 0; i < 2510; ++i)
-            Fuellungen.push_back(Voll(1000 + 100 * i, 1 + i % 28, 1 + (i / 28) % 12, "Jet", 40, 30, 0));
-        const std::string datei = Pfad("Lang.SPR");
-        NaechsteDateiAuswahl(datei);
-        QVERIFY(f.SpeichernClick(f.MP_1_3));
-        QCOMPARE(f.LB_Label1->text(), u"Es werden 2.510 Datensätze gespeichert."_s);
-
-        QList<int> werte;
-        connect(f.LB_Proz1, &QProgressBar::valueChanged, this, [&](int w) { werte << w; });
-        NaechsteDateiAuswahl(datei);
-        f.LadenClick();
-        QCOMPARE(AnzahlFuellungen(), 2510);
-        QCOMPARE(f.LB_Label1->text(), u"Es werden 2.510 Datensätze geladen."_s);
-        QVERIFY2(werte.size() <= 102, qPrintable(QString::number(werte.size())));
-        QCOMPARE(werte.last(), 2510);
     }
 
     // Without plate and tank capacity saving asks for them first; Yes opens
@@ -297,26 +283,33 @@ private slots:
     }
 
     // Closing with unsaved data asks; Yes saves first, and a failed save
-    // keeps the window open (closing would lose the data). The
-    // configuration is written first, whatever the answer.
+    // keeps the window open (closing would lose the data). "Beenden" asks
+    // for itself only when the data are saved. Closing writes the
+    // configuration first, whatever the answer.
     void schliessenFragtNachUngespeichertenDaten_data()
     {
+        QTest::addColumn<bool>("beenden");   // by the command, not by closing the window
         QTest::addColumn<bool>("gespeichert");
         QTest::addColumn<int>("antwort");
         QTest::addColumn<QString>("datei");   // chosen in the dialog after Yes; "" cancels it
         QTest::addColumn<bool>("erzeugenScheitert");
         QTest::addColumn<bool>("geschlossen");
         const QString F = u"/daten/Auto.SPR"_s;
-        QTest::newRow("gespeichert: ohne Frage") << true << 0 << F << false << true;
-        QTest::newRow("Nein: schließt") << false << mrNo << F << false << true;
-        QTest::newRow("Abbrechen: bleibt offen") << false << mrAbort << F << false << false;
-        QTest::newRow("Ja: speichert und schließt") << false << mrYes << F << false << true;
-        QTest::newRow("Ja, Dialog abgebrochen: schließt") << false << mrYes << QString() << false << true;
-        QTest::newRow("Ja, Speichern scheitert: bleibt offen") << false << mrYes << F << true << false;
+        QTest::newRow("gespeichert: ohne Frage") << false << true << 0 << F << false << true;
+        QTest::newRow("Nein: schließt") << false << false << mrNo << F << false << true;
+        QTest::newRow("Abbrechen: bleibt offen") << false << false << mrAbort << F << false << false;
+        QTest::newRow("Ja: speichert und schließt") << false << false << mrYes << F << false << true;
+        QTest::newRow("Ja, Dialog abgebrochen: schließt") << false << false << mrYes << QString() << false << true;
+        QTest::newRow("Ja, Speichern scheitert: bleibt offen") << false << false << mrYes << F << true << false;
+        QTest::newRow("Beenden, gespeichert, Ja") << true << true << mrYes << F << false << true;
+        QTest::newRow("Beenden, gespeichert, Nein") << true << true << mrNo << F << false << false;
+        QTest::newRow("Beenden, ungespeichert: gleich die Schließfrage")
+            << true << false << mrAbort << F << false << false;
     }
 
     void schliessenFragtNachUngespeichertenDaten()
     {
+        QFETCH(bool, beenden);
         QFETCH(bool, gespeichert);
         QFETCH(int, antwort);
         QFETCH(QString, datei);
@@ -327,23 +320,29 @@ private slots:
         KonfigSchreibbar = true;
         DatenEingeben();
         Gespeichert = gespeichert;
-        QList<N> nummern;
-        if (!gespeichert) {
+        if (antwort)
             TQtPlattform::NaechsteAntwort(antwort);
+        QList<N> nummern;
+        if (beenden && gespeichert)
+            nummern << N::BeendenBestaetigen;
+        if (!gespeichert)
             nummern << N::UngespeichertBeenden;
-        }
-        if (antwort == mrYes)
+        if (antwort == mrYes && !gespeichert)
             NaechsteDateiAuswahl(datei.toStdString());
         if (erzeugenScheitert) {
             TQtPlattform::NaechsteAntwort(mrOk);
             nummern << N::Sicherung4;   // the new file could not be created
         }
 
-        QCOMPARE(m_form->close(), geschlossen);
+        if (beenden)
+            m_form->MP_EndeClick();
+        else
+            QCOMPARE(m_form->close(), geschlossen);
         QCOMPARE(m_form->isVisible(), !geschlossen);
         QCOMPARE(GezeigteMeldungsNr(), nummern);
-        QCOMPARE(fs.Dateien[KonfigVerzeichnis + "SPRILO.INI"].size(), erzeugenScheitert ? 0 : size_t(KonfigGroesse));
-        const bool gesichert = antwort == mrYes && !datei.isEmpty() && !erzeugenScheitert;
+        const bool konfig = !erzeugenScheitert && !(beenden && gespeichert && antwort == mrNo);
+        QCOMPARE(fs.Dateien[KonfigVerzeichnis + "SPRILO.INI"].size(), konfig ? size_t(KonfigGroesse) : 0);
+        const bool gesichert = !gespeichert && antwort == mrYes && !datei.isEmpty() && !erzeugenScheitert;
         QCOMPARE(fs.Dateien[datei.toStdString()].size(), gesichert ? size_t(4 * 96) : 0);
         QCOMPARE(Gespeichert, gespeichert || gesichert);
         QCOMPARE(AnzahlFuellungen(), 3);

@@ -1,6 +1,6 @@
-// The main window: status box, command states, help menu, panels, the
-// end query and the window factor, driven on the offscreen platform with
-// the global state set directly. (Closing with unsaved data: DateienTest.)
+// The main window: status box, command states, help menu, panels and the
+// window factor, driven on the offscreen platform with the global state set
+// directly. (Closing and "Beenden": DateienTest.)
 #include "Oberflaeche.h"
 #include "PanelEingabe.h"
 #include "PanelTankList.h"
@@ -195,6 +195,7 @@ private slots:
 
     // Check marks, the sound button and "Konfiguration nachladen" (offered
     // only while no configuration directory is known) follow the settings.
+    // Reloading beeps even with sounds off and shows the status again.
     void schalterUndNachladenFolgenDenEinstellungen()
     {
         TForm1 &f = *m_form;
@@ -204,35 +205,21 @@ private slots:
                 + f.SpeedButton11->toolTip();
         };
         QCOMPARE(stand(), u"01111 Systemtöne deaktivieren"_s);
-        WarnTonAn = FestverbrauchAn = false;
+        WarnTonAn = false;
+        QTemporaryDir ordner;
+        DatenVerzeichnis = ordner.path().toStdString();
+        QTimer::singleShot(0, this, [] {
+            QVERIFY(Form5 && Form5->isVisible());
+            Form5->reject();   // chooses nothing
+        });
+        f.MP_2_8Click();
+        QCOMPARE(m_plattform->Toene, std::vector<int>{1});
+        QCOMPARE(stand(), u"10111 Systemtöne aktivieren"_s);
+        FestverbrauchAn = false;
         KonfigVerzeichnis = "/tmp/";
         f.StatusAnzeigen();
         QCOMPARE(stand(), u"10000 Systemtöne aktivieren"_s);
-    }
-
-    // "Beenden" asks only when the data are saved; otherwise the close
-    // query about unsaved data comes at once.
-    void beendenFragtNurBeiGespeichertenDaten_data()
-    {
-        QTest::addColumn<bool>("gespeichert");
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<bool>("geschlossen");
-        QTest::newRow("gespeichert, Ja") << true << mrYes << true;
-        QTest::newRow("gespeichert, Nein") << true << mrNo << false;
-        QTest::newRow("ungespeichert: gleich die Schließfrage") << false << mrAbort << false;
-    }
-
-    void beendenFragtNurBeiGespeichertenDaten()
-    {
-        QFETCH(bool, gespeichert);
-        QFETCH(int, antwort);
-        FuellungenSetzen(1);
-        Gespeichert = gespeichert;
-        TQtPlattform::NaechsteAntwort(antwort);
-        m_form->MP_EndeClick();
-        QCOMPARE(GezeigteMeldungsNr(), QList<TMeldungsNr>{gespeichert ? TMeldungsNr::BeendenBestaetigen
-                                                                       : TMeldungsNr::UngespeichertBeenden});
-        QTEST(!m_form->isVisible(), "geschlossen");
+        delete Form5;
     }
 
     void grosseSchriftVergroessertDasFenster()
@@ -271,23 +258,6 @@ private slots:
         QVERIFY(m[1].Text.find("Es kann keine Konfigurationsdatei angelegt werden.\rBeachten Sie den Hinweis in "
                                "den Hilfen.\r\r") != std::string::npos);
         QVERIFY(m[1].Text.find("befindet sich") == std::string::npos);
-    }
-
-    void konfigurationNachladenTontUndZeigtDenStatus()
-    {
-        WarnTonAn = false;
-        QTemporaryDir ordner;
-        DatenVerzeichnis = ordner.path().toStdString();
-        QTimer::singleShot(0, this, [] {
-            QVERIFY(Form5 && Form5->isVisible());
-            Form5->reject();
-        });
-        m_form->MP_2_8Click();
-        // The dialog chose nothing, so the item is still offered; the beep
-        // sounds even with sounds off.
-        QCOMPARE(m_plattform->Toene, std::vector<int>{1});
-        QVERIFY(m_form->MP_2_8->isVisible());
-        delete Form5;
     }
 
     void zweiterStartHoltDasFensterNachVorn()
