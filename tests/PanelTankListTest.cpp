@@ -2,20 +2,13 @@
 // and keyboard. Station lists are written "a|b|c"; the empty text is the
 // empty list.
 #include "Oberflaeche.h"
-#include "Konfiguration.h"
 #include "PanelTankList.h"
-#include "QtPlattform.h"
-#include "Sprilo_1.h"
-#include "Sprilo_Dek.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
 
 #include <memory>
 
@@ -109,8 +102,9 @@ private slots:
 
     void cleanup() { QCOMPARE(HauptfensterBeenden(m_plattform, m_form), 0); }
 
-    // Steps: sel:N, up, down, del, ins:Name; then "ok" (Liste übernehmen)
-    // or "abbr" (Abbrechen). Numbers are the fill-ups' station numbers.
+    // Steps: sel:N, up, down, del, ins:Name; then "ok" (Liste übernehmen),
+    // "abbr" (Abbrechen) or Esc in a control, which cancels like "abbr".
+    // Numbers are the fill-ups' station numbers.
     void endeNummeriertDieFuellungenUm_data()
     {
         for (const char *spalte : {"stationen", "fuellungen", "auswahl", "schritte", "erwStationen", "erwNummern",
@@ -125,11 +119,17 @@ private slots:
         zeile("nach oben tauscht", {ast, aste, "-1", "sel:2|up|ok", "Aral|Jet|Shell", "0|2|1|-1", "-1", "0"});
         zeile("nach unten tauscht", {ast, "Shell|Aral", "-1", "sel:0|down|ok", "Shell|Aral|Jet", "0|1", "-1", "0"});
         zeile("hin und zurueck gespeichert", {ast, ast, "-1", "sel:0|down|up|ok", ast, "0|1|2", "-1", "1"});
+        zeile("am Rand bleibt alles", {ast, ast, "-1", "sel:0|up|sel:2|down|ok", ast, "0|1|2", "-1", "1"});
+        zeile("ohne Auswahl bleibt alles", {ast, "", "-1", "sel:0|del|up|down|del|ok", "Shell|Jet", "", "-1", "1"});
         zeile("nicht getrimmt", {"Aral", "Esso", "-1", "ins: Esso |ok", "Aral| Esso ", "-1", "-1", "1"});
         zeile("Auswahl 3 bei 3: sonstige", {abcde, "", "3", "sel:4|del|sel:3|del|ok", "A|B|C", "", "-1", "1"});
         zeile("verschoben: Auswahl bleibt", {abcde, "", "3", "sel:3|up|sel:0|down|ok", "B|A|D|C|E", "", "3", "1"});
         zeile("Abbrechen nach Aenderungen",
               {ast, aste, "2", "sel:0|del|ins:Esso|sel:1|up|sel:0|del|abbr", ast, "0|1|2|-1", "2", "1"});
+        for (const auto &[name, schritte] : {std::pair{"Esc im Feld", "ins:C|sel:0|del|esc:feld"},
+                                             {"Esc in der Liste", "ins:C|sel:0|del|esc:liste"},
+                                             {"Esc auf einem Knopf", "ins:C|sel:0|del|esc:knopf"}})
+            zeile(name, {"A|B", "A|B", "-1", schritte, "A|B", "0|1", "-1", "1"});
         const QByteArray lang = QString(45, u'Ä').toUtf8(), gekuerzt = QString(40, u'Ä').toUtf8();
         zeile("auf 40 Zeichen gekuerzt", {lang.constData(), "", "-1", "ok", gekuerzt.constData(), "", "-1", "1"});
     }
@@ -147,13 +147,19 @@ private slots:
         const QMap<QString, QPushButton *> knoepfe{{u"up"_s, p->PT_Button1}, {u"down"_s, p->PT_Button2},
                                                   {u"del"_s, p->PT_Button3}, {u"ok"_s, p->PT_Button5},
                                                   {u"abbr"_s, p->PT_Button6}};
+        const QMap<QString, QWidget *> esc{{u"esc:feld"_s, p->PT_Edit1}, {u"esc:liste"_s, p->PT_Liste},
+                                           {u"esc:knopf"_s, p->PT_Button2}};
         for (const QString &schritt : schritte.split(u'|')) {
-            if (schritt.startsWith(u"sel:"_s))
+            if (schritt.startsWith(u"sel:"_s)) {
                 Zeile(schritt.mid(4).toInt());
-            else if (schritt.startsWith(u"ins:"_s))
+            } else if (schritt.startsWith(u"ins:"_s)) {
                 Eintippen(schritt.mid(4));
-            else
+            } else if (QWidget *wo = esc.value(schritt)) {
+                wo->setFocus();
+                QTest::keyClick(wo, Qt::Key_Escape);
+            } else {
                 Klick(knoepfe.value(schritt));
+            }
         }
         QTEST(Stationen(), "erwStationen");
         QTEST(Nummern(), "erwNummern");
@@ -184,11 +190,9 @@ private slots:
             QCOMPARE(p->PT_Edit1->text(), u"Elf"_s);
             QCOMPARE(m_plattform->Toene, std::vector<int>{1});
         }
-        QCOMPARE(TQtPlattform::GezeigteMeldungen().size(), size_t(2));
-        const TMeldung &m = TQtPlattform::GezeigteMeldungen().back();
-        QCOMPARE(u"%1/%2/%3 "_s.arg(m.Hilfe).arg(int(m.Art)).arg(m.Knoepfe) + QString::fromStdString(m.Text),
-                 u"8201/%1/%2 Es können nur 10 Tankstellen fest vorgegeben werden.\r\rCode : 8201"_s
-                     .arg(int(TKastenArt::Information)).arg(KnopfOK | KnopfHilfe));
+        QCOMPARE(GezeigteMeldungsNr(), QList<TMeldungsNr>(2, TMeldungsNr::TankstellenlisteVoll));
+        QCOMPARE(TQtPlattform::GezeigteMeldungen()[0].Text,
+                 MeldungBauen(TMeldungsNr::TankstellenlisteVoll, {"10"}).Text);   // the maximum put in
 
         // Deleting makes room again.
         Zeile(0);
@@ -196,27 +200,6 @@ private slots:
         Klick(p->PT_Button4);
         QCOMPARE(Stand(), u"T2|T3|T4|T5|T6|T7|T8|T9|Zehn|Elf @9"_s);
         QCOMPARE(p->PT_Edit1->text(), QString());
-    }
-
-    // Esc anywhere in the panel cancels like "Abbrechen".
-    void escBrichtAb()
-    {
-        StationenSetzen(u"A|B"_s);
-        FuellungenSetzen(u"A|B"_s);
-        for (QWidget *wo : std::initializer_list<QWidget *>{p->PT_Edit1, p->PT_Liste, p->PT_Button2}) {
-            m_form->MP_2_6->trigger();
-            Eintippen(u"C"_s);
-            Zeile(0);
-            Klick(p->PT_Button3);
-            QCOMPARE(Stand(), u"B|C @-1"_s);
-            wo->setFocus();
-            QTest::keyClick(wo, Qt::Key_Escape);
-            QVERIFY2(!p->isVisible(), qPrintable(wo->objectName()));
-            QVERIFY(!m_form->MP_5_1b_4->isVisible());
-            QCOMPARE(Stationen(), u"A|B"_s);
-            QCOMPARE(Nummern(), u"0|1"_s);
-            QVERIFY(Gespeichert);
-        }
     }
 
     // Stations go into the configuration file: characters code page 1252
@@ -251,12 +234,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), p->PT_Edit1);
         QTest::keyClicks(p->PT_Edit1, QString(45, u'x'));
         QCOMPARE(p->PT_Edit1->text(), QString(40, u'x'));
-        QStringList texte;
-        for (QWidget *w : std::initializer_list<QWidget *>{p->PT_Label1, p->PT_Button1, p->PT_Button2, p->PT_Button3,
-                                                          p->PT_Button4, p->PT_Button5, p->PT_Button6})
-            texte << w->property("text").toString();
-        QCOMPARE(texte.join(u'|'), u"Gespeicherte Tankstellen|Nach &oben|Nach &unten|&Löschen|&Einfügen|"
-                                   "Liste ü&bernehmen|&Abbrechen"_s);
         // Nothing cut off: every control gets at least the room it asks for.
         QVERIFY(m_form->Arbeitsflaeche->rect().contains(p->geometry()));
         for (QWidget *w : p->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -268,18 +245,11 @@ private slots:
         QTest::keyClick(p->PT_Edit1, Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), p->PT_Liste);
-        Kuerzel('o', p->PT_Button1);   // already at the top
-        QCOMPARE(Stand(), u"A|B|C @0"_s);
         QTest::keyClick(p->PT_Liste, Qt::Key_End);
-        Kuerzel('u', p->PT_Button2);   // already at the bottom
-        QCOMPARE(Stand(), u"A|B|C @2"_s);
         Kuerzel('o', p->PT_Button1);
         QCOMPARE(Stand(), u"A|C|B @1"_s);
-        Kuerzel('l', p->PT_Button3);
-        QCOMPARE(Stand(), u"A|B @-1"_s);
-        // Without a selection nothing moves and nothing goes.
-        Kuerzel('o', p->PT_Button1);
         Kuerzel('u', p->PT_Button2);
+        QCOMPARE(Stand(), u"A|B|C @2"_s);
         Kuerzel('l', p->PT_Button3);
         QCOMPARE(Stand(), u"A|B @-1"_s);
         QCOMPARE(Stationen(), u"A|B|C"_s);
