@@ -1,11 +1,10 @@
 // A file system in memory that fails exactly what a test asks it to, counts
-// the bytes read and records every change in order.
+// the bytes read of files too large to hold and records every change in order.
 #pragma once
 
 #include "Dateisystem.h"
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
@@ -37,7 +36,7 @@ public:
     long SchreibenScheitertNach = -1;   // bytes; -1 = never
     bool SchliessenScheitert = false;
 
-    int64_t Gelesen = 0;                // bytes read through Oeffnen
+    int64_t Gelesen = 0;                // bytes read of the Virtuell files
     // Successful changes: "anlegen P", "schliessen P", "loeschen P",
     // "umbenennen A B", "sichern D".
     std::vector<std::string> Protokoll;
@@ -64,9 +63,8 @@ public:
             return false;
         if (!neueDatei && UmbenennenErlaubt > 0)
             --UmbenennenErlaubt;
-        std::string inhalt = std::move(Dateien[alt]);
+        Dateien[neu] = std::move(Dateien[alt]);
         Dateien.erase(alt);
-        Dateien[neu] = std::move(inhalt);
         m_neu.erase(alt);
         Protokoll.push_back("umbenennen " + alt + " " + neu);
         return true;
@@ -74,9 +72,9 @@ public:
     std::unique_ptr<TEingabe> Oeffnen(const std::string &pfad) override
     {
         if (const auto it = Dateien.find(pfad); it != Dateien.end())
-            return std::make_unique<TFakeEingabe>(*this, it->second);
+            return SpeicherEingabe(it->second);
         if (const auto it = Virtuell.find(pfad); it != Virtuell.end())
-            return std::make_unique<TFakeEingabe>(*this, it->second);
+            return std::make_unique<TVirtuellEingabe>(*this, it->second);
         return nullptr;
     }
     std::unique_ptr<TAusgabe> Zwischendatei(const std::string &pfad, std::string &name) override
@@ -100,39 +98,24 @@ private:
     std::set<std::string> m_neu;
     int m_nr = 0;
 
-    class TFakeEingabe final : public TEingabe {
+    class TVirtuellEingabe final : public TEingabe {
     public:
-        TFakeEingabe(TFakeDateisystem &fs, std::string bytes)
-            : m_fs(fs), m_bytes(std::move(bytes)), m_groesse(int64_t(m_bytes.size()))
-        {
-        }
-        TFakeEingabe(TFakeDateisystem &fs, const TVirtuell &v) : m_fs(fs), m_groesse(v.Groesse), m_byte(v.Byte) {}
+        TVirtuellEingabe(TFakeDateisystem &fs, TVirtuell v) : m_fs(fs), m_v(std::move(v)) {}
         size_t Lesen(void *ziel, size_t n) override
         {
-            const size_t k = size_t(std::min<int64_t>(int64_t(n), m_groesse - m_pos));
-            auto *p = static_cast<char *>(ziel);
-            if (m_byte)
-                for (size_t i = 0; i < k; ++i)
-                    p[i] = m_byte(m_pos + int64_t(i));
-            else
-                std::memcpy(p, m_bytes.data() + m_pos, k);
-            m_pos += int64_t(k);
+            const size_t k = size_t(std::min<int64_t>(int64_t(n), m_v.Groesse - m_pos));
+            for (size_t i = 0; i < k; ++i)
+                static_cast<char *>(ziel)[i] = m_v.Byte(m_pos++);
             m_fs.Gelesen += int64_t(k);
             return k;
         }
         bool Fehler() const override { return false; }
-        int64_t Groesse() override { return m_groesse; }
-        bool Zuruecksetzen() override
-        {
-            m_pos = 0;
-            return true;
-        }
+        int64_t Groesse() override { return m_v.Groesse; }
+        bool Zuruecksetzen() override { m_pos = 0; return true; }
 
     private:
         TFakeDateisystem &m_fs;
-        std::string m_bytes;
-        int64_t m_groesse;
-        std::function<char(int64_t)> m_byte;
+        TVirtuell m_v;
         int64_t m_pos = 0;
     };
 
@@ -142,12 +125,8 @@ private:
         bool Schreiben(const void *daten, size_t n) override
         {
             std::string &inhalt = m_fs.Dateien[m_pfad];
-            size_t erlaubt = n;
-            if (m_fs.SchreibenScheitertNach >= 0) {
-                const size_t rest = inhalt.size() < size_t(m_fs.SchreibenScheitertNach)
-                    ? size_t(m_fs.SchreibenScheitertNach) - inhalt.size() : 0;
-                erlaubt = std::min(n, rest);
-            }
+            const long grenze = m_fs.SchreibenScheitertNach;
+            const size_t erlaubt = grenze < 0 ? n : std::min(n, size_t(std::max(0L, grenze - long(inhalt.size()))));
             inhalt.append(static_cast<const char *>(daten), erlaubt);
             return erlaubt == n;
         }
