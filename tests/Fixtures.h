@@ -4,11 +4,14 @@
 
 #include "Sprilo_Dek.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,15 @@ inline std::string DateiInhalt(const std::string &pfad)
     return s.str();
 }
 
+// x as its encoder lays it out in groesse bytes.
+template <typename T>
+std::string Bytes(const T &x, void (*kodieren)(const T &, uint8_t *), int groesse)
+{
+    std::string s(size_t(groesse), '\0');
+    kodieren(x, reinterpret_cast<uint8_t *>(s.data()));
+    return s;
+}
+
 inline void DateiSchreiben(const std::string &pfad, const std::string &bytes)
 {
     std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
@@ -35,7 +47,6 @@ inline void DateiSchreiben(const std::string &pfad, const std::string &bytes)
 struct TFixtur {
     std::map<std::string, std::string> Kopf;
     std::vector<TTankFuellung> Fuellungen;
-    std::vector<long double> VollBei;    // -1 where not given
 };
 
 inline std::vector<std::string> Felder(const std::string &zeile, char trenner)
@@ -67,9 +78,8 @@ inline TFixtur FixturLesen(const std::string &ordner)
         }
         const auto f = Felder(zeile, ';');
         TTankFuellung t;
-        t.Datum.Tag = static_cast<uint8_t>(std::stoi(f[0].substr(0, 2)));
-        t.Datum.Monat = static_cast<uint8_t>(std::stoi(f[0].substr(3, 2)));
-        t.Datum.Jahr = static_cast<uint16_t>(std::stoi(f[0].substr(6, 4)));
+        t.Datum = {uint8_t(std::stoi(f[0].substr(0, 2))), uint8_t(std::stoi(f[0].substr(3, 2))),
+                   uint16_t(std::stoi(f[0].substr(6, 4)))};
         t.KMStand = std::stoi(f[1]);
         t.Tankstelle = f[2];
         t.Betrag = std::strtold(f[3].c_str(), nullptr);
@@ -82,7 +92,6 @@ inline TFixtur FixturLesen(const std::string &ordner)
         t.TankstellenNr = static_cast<int8_t>(f.size() > 7 && !f[7].empty() ? std::stoi(f[7]) : -1);
         t.AlteWaehrung = static_cast<uint8_t>(f.size() > 8 && !f[8].empty() ? std::stoi(f[8]) : 0);
         fx.Fuellungen.push_back(t);
-        fx.VollBei.push_back(vollBei);
     }
     return fx;
 }
@@ -92,3 +101,25 @@ inline long double KopfZahl(const TFixtur &fx, const std::string &schluessel)
     const auto it = fx.Kopf.find(schluessel);
     return it == fx.Kopf.end() ? 0 : std::strtold(it->second.c_str(), nullptr);
 }
+
+// A directory of its own, removed with all it holds.
+struct TOrdner {
+    std::string Pfad;
+    TOrdner()
+    {
+        char muster[] = "/tmp/sprilo-testXXXXXX";
+        if (!mkdtemp(muster))
+            throw std::runtime_error("mkdtemp");
+        Pfad = muster;
+    }
+    ~TOrdner() { std::error_code fehler; std::filesystem::remove_all(Pfad, fehler); }
+    std::string operator/(const std::string &name) const { return Pfad + "/" + name; }
+    std::vector<std::string> Namen() const
+    {
+        std::vector<std::string> n;
+        for (const auto &e : std::filesystem::directory_iterator(Pfad))
+            n.push_back(e.path().filename().string());
+        std::sort(n.begin(), n.end());
+        return n;
+    }
+};
