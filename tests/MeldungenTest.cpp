@@ -8,24 +8,15 @@
 
 namespace {
 
-std::vector<TMeldungsNr> AlleMeldungen()
-{
-    std::vector<TMeldungsNr> alle;
-    for (int i = static_cast<int>(TMeldungsNr::Keine) + 1; i <= static_cast<int>(TMeldungsNr::Info); ++i)
-        alle.push_back(static_cast<TMeldungsNr>(i));
-    return alle;
-}
-
 TEST(Meldungen, jedeMeldungStehtMitTextUndPassenderHilfeInDerTabelle)
 {
     std::set<std::string> texte;
-    for (const TMeldungsNr nr : AlleMeldungen()) {
+    for (int i = static_cast<int>(TMeldungsNr::Keine) + 1; i <= static_cast<int>(TMeldungsNr::Info); ++i) {
+        const auto nr = static_cast<TMeldungsNr>(i);
         const TMeldung m = MeldungBauen(nr, {"A", "B", "C", "D"});
-        SCOPED_TRACE(static_cast<int>(nr));
+        SCOPED_TRACE(i);
         EXPECT_EQ(m.Nr, nr);
-        EXPECT_FALSE(m.Text.empty());
-        EXPECT_NE(m.Knoepfe, 0u);
-        EXPECT_TRUE(m.TonArt >= 0 && m.TonArt <= 5);
+        EXPECT_TRUE(!m.Text.empty() && m.Knoepfe != 0 && m.TonArt >= 0 && m.TonArt <= 5);
         // A Help button always opens the topic of its own number.
         EXPECT_EQ(m.Hilfe != 0, (m.Knoepfe & KnopfHilfe) != 0);
         if (m.Hilfe != 0) {

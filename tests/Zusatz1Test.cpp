@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -44,48 +46,44 @@ std::string Zahl(const std::string &text)
     return s;
 }
 
-std::string Ganz(const std::string &text)
+// Value/error of TextInGanzzahl, and date and error of DatumLesen.
+std::string Ganz(const std::string &t)
 {
-    const TGanzzahlErgebnis e = TextInGanzzahl(text);
+    const auto e = TextInGanzzahl(t);
     return std::to_string(e.Wert) + "/" + std::to_string(e.Fehler);
 }
-
-std::string Datum(const std::string &text)
+std::string Datum(const std::string &t)
 {
-    const TDatumErgebnis e = DatumLesen(text);
+    const auto e = DatumLesen(t);
     return DatumText(e.Datum) + " " + std::to_string(e.Fehler);
 }
 
-using TFaelle = std::vector<std::pair<std::string, std::string>>;
-
-void Pruefen(const TFaelle &faelle)
+// Each input through f, compared with its expected text.
+void Pruefen(const std::function<std::string(const std::string &)> &f,
+             const std::vector<std::pair<std::string, std::string>> &faelle)
 {
-    for (size_t i = 0; i < faelle.size(); ++i)
-        EXPECT_EQ(faelle[i].first, faelle[i].second) << "Fall " << i;
+    for (const auto &[ein, aus] : faelle)
+        EXPECT_EQ(f(ein), aus) << ein;
 }
 
 TEST_F(Zusatz1, zahlenLesen)
 {
-    Pruefen({
+    Pruefen(Zahl, {
         // Every separator is a decimal point; a hyphen after the first position too.
-        {Zahl("12,5"), "1 12.5 4 1"}, {Zahl("12.5"), "1 12.5 4 1"}, {Zahl("12/5"), "1 12.5 4 1"},
-        {Zahl("12:5"), "1 12.5 4 1"}, {Zahl("12;5"), "1 12.5 4 1"}, {Zahl("1-5"), "1 1.5 3 1"},
-        {Zahl("--5"), "1 -0.5 2 1"}, {Zahl("12,"), "1 12 3 0"}, {Zahl("5,"), "1 5 2 0"}, {Zahl(",5"), "1 0.5 2 1"},
-        {Zahl("-0,5"), "1 -0.5 3 1"}, {Zahl(","), "1 0 1 0"}, {Zahl("0"), "1 0 1 0"}, {Zahl("12345"), "1 12345 5 0"},
-        {Zahl("-42"), "1 -42 2 0"}, {Zahl("45,50"), "1 45.5 5 2"}, {Zahl("0,125"), "1 0.125 5 3"},
-        // Not numbers: value, count and decimals all 0.
-        {Zahl("1.234,5"), "0 0 0 0"}, {Zahl("5,,0"), "0 0 0 0"}, {Zahl(""), "0 0 0 0"}, {Zahl("-"), "0 0 0 0"},
-        {Zahl("1 2"), "0 0 0 0"}, {Zahl("1e3"), "0 0 0 0"}, {Zahl("abc"), "0 0 0 0"}, {Zahl("+5"), "0 0 0 0"},
-        {Zahl(" 5"), "0 0 0 0"}, {Zahl("5 "), "0 0 0 0"}, {Zahl("5€"), "0 0 0 0"}, {Zahl("ä"), "0 0 0 0"},
+        // The separators themselves are pinned by IstTrenner below.
+        {"12,5", "1 12.5 4 1"}, {"12.5", "1 12.5 4 1"}, {"1-5", "1 1.5 3 1"}, {"--5", "1 -0.5 2 1"},
+        {"12,", "1 12 3 0"}, {",5", "1 0.5 2 1"}, {"-0,5", "1 -0.5 3 1"}, {",", "1 0 1 0"}, {"0", "1 0 1 0"},
+        {"12345", "1 12345 5 0"}, {"-42", "1 -42 2 0"}, {"45,50", "1 45.5 5 2"}, {"0,125", "1 0.125 5 3"},
         // At most 128 characters (not bytes) are read.
-        {Zahl(std::string(128, '0') + "x"), "1 0 128 0"}, {Zahl("-" + std::string(126, '0') + "123"), "1 -1 127 0"},
-        {Zahl(std::string(127, '0') + "ü5"), "0 0 0 0"}, {Zahl(std::string(128, '0') + "ü"), "1 0 128 0"},
-        // Whole numbers: error 1 not a number, 2 decimals; out of range held at the limit, never wrapped.
-        {Ganz("12345"), "12345/0"}, {Ganz("-17"), "-17/0"}, {Ganz("0"), "0/0"}, {Ganz("12,"), "12/0"},
-        {Ganz("12,0"), "0/2"}, {Ganz("1,5"), "0/2"}, {Ganz("abc"), "0/1"}, {Ganz(""), "0/1"}, {Ganz("1.234,5"), "0/1"},
-        {Ganz("2147483647"), "2147483647/0"}, {Ganz("-2147483648"), "-2147483648/0"},
-        {Ganz("99999999999"), "2147483647/0"}, {Ganz("-99999999999"), "-2147483648/0"},
-    });
+        {std::string(128, '0') + "x", "1 0 128 0"}, {"-" + std::string(126, '0') + "123", "1 -1 127 0"},
+        {std::string(127, '0') + "ü5", "0 0 0 0"}, {std::string(128, '0') + "ü", "1 0 128 0"}});
+    // Not numbers: value, count and decimals all 0.
+    for (const char *text : {"1.234,5", "", "-", "1e3", "abc", "+5", " 5", "ä"})
+        EXPECT_EQ(Zahl(text), "0 0 0 0") << text;
+    // Whole numbers: error 1 not a number, 2 decimals; out of range held at the limit, never wrapped.
+    Pruefen(Ganz, {{"12345", "12345/0"}, {"-17", "-17/0"}, {"12,", "12/0"}, {"12,0", "0/2"}, {"abc", "0/1"},
+                   {"2147483647", "2147483647/0"}, {"-2147483648", "-2147483648/0"}, {"99999999999", "2147483647/0"},
+                   {"-99999999999", "-2147483648/0"}});
     std::string ziffern, trenner;
     for (int c = 1; c < 256; ++c) {
         ziffern += IstZiffer(char(c)) ? std::string(1, char(c)) : "";
@@ -98,56 +96,51 @@ TEST_F(Zusatz1, zahlenLesen)
 
 TEST_F(Zusatz1, zahlenUndPreiseSchreiben)
 {
-    Pruefen({
+    const std::pair<std::string, std::string> faelle[] = {
         {ZahlMitPunkten(1234567, 1), "1.234.567"}, {ZahlMitPunkten(-1234, 1), "-1.234"},
-        {ZahlMitPunkten(999, 1), "999"}, {ZahlMitPunkten(5, 3), "  5"}, {ZahlMitPunkten(0, 1), "0"},
-        {ZahlMitPunkten(1000, 1), "1.000"}, {ZahlMitPunkten(-100000, 1), "-100.000"}, {ZahlMitPunkten(-999, 1), "-999"},
-        {ZahlMitPunkten(123456, 10), "   123.456"}, {ZahlMitPunkten(1234, 0), "1.234"},
-        {ZahlMitPunkten(1234, -5), "1.234"},
+        {ZahlMitPunkten(999, 1), "999"}, {ZahlMitPunkten(5, 3), "  5"}, {ZahlMitPunkten(1000, 1), "1.000"},
+        {ZahlMitPunkten(-100000, 1), "-100.000"}, {ZahlMitPunkten(-999, 1), "-999"},
+        {ZahlMitPunkten(123456, 10), "   123.456"}, {ZahlMitPunkten(1234, -5), "1.234"},
         // Sums beyond 32 bits must not overflow.
         {ZahlMitPunkten(12345678901LL, 1), "12.345.678.901"},
         {ZahlMitPunkten(INT64_MIN, 1), "-9.223.372.036.854.775.808"},
-        {LiterText(8, 45.5L), "   45,50L"}, {EuroText(1234.5L), "EUR 1.234,50"},
-        // Euro point cent comma tenth.
-        {PreisText(1459), "1.45,9 EUR/l"}, {PreisText(999), "0.99,9 EUR/l"}, {PreisText(85), "0.08,5 EUR/l"},
-        {PreisText(7), "0.00,7 EUR/l"}, {PreisText(12345), "12.34,5 EUR/l"}, {PreisText(0), "0.00,0 EUR/l"},
-        {PreisText(1000), "1.00,0 EUR/l"}, {PreisText(100), "0.10,0 EUR/l"}, {PreisText(10), "0.01,0 EUR/l"},
-        {PreisText(65535), "65.53,5 EUR/l"},
-    });
+        {LiterText(8, 45.5L), "   45,50L"}, {EuroText(1234.5L), "EUR 1.234,50"}};
+    for (const auto &[ist, soll] : faelle)
+        EXPECT_EQ(ist, soll);
+    // Euro point cent comma tenth.
+    Pruefen([](const std::string &p) { return PreisText(uint16_t(std::stoi(p))); },
+            {{"7", "0.00,7 EUR/l"}, {"10", "0.01,0 EUR/l"}, {"85", "0.08,5 EUR/l"}, {"100", "0.10,0 EUR/l"},
+             {"999", "0.99,9 EUR/l"}, {"1000", "1.00,0 EUR/l"}, {"12345", "12.34,5 EUR/l"}});
 }
 
 TEST_F(Zusatz1, datenLesenUndPruefen)
 {
     // "Today" is 17.6.2023.
-    Pruefen({
-        {Datum("1.2"), "01.02.2023 0"}, {Datum("1.2."), "01.02.2023 0"}, {Datum("01.02.05"), "01.02.2005 0"},
-        {Datum("1-2-85"), "01.02.1985 0"}, {Datum("01.02.2005"), "01.02.2005 0"}, {Datum("1/2/2005"), "01.02.2005 0"},
-        {Datum("1:2;2005"), "01.02.2005 0"}, {Datum("1,2,5"), "01.02.2005 0"}, {Datum("1.1.00"), "01.01.2000 0"},
-        {Datum("1.1.79"), "01.01.2079 0"}, {Datum("1.1.80"), "01.01.1980 0"}, {Datum("1.1.99"), "01.01.1999 0"},
-        {Datum("29.2.2001"), "29.02.2001 1"}, {Datum("1.13.2000"), "01.13.2000 2"}, {Datum("1.1.1899"), "01.01.1899 3"},
-        {Datum("12"), "12.00.2023 2"}, {Datum("31.4.2004"), "31.04.2004 1"}, {Datum("29.2.2004"), "29.02.2004 0"},
-        {Datum("29.2.1900"), "29.02.1900 1"}, {Datum("29.2.2000"), "29.02.2000 0"},
-        {Datum("15.06.2100"), "15.06.2100 0"}, {Datum("01.01.2101"), "01.01.2101 3"},
+    Pruefen(Datum, {
+        {"1.2", "01.02.2023 0"}, {"1.2.", "01.02.2023 0"}, {"01.02.05", "01.02.2005 0"}, {"1-2-85", "01.02.1985 0"},
+        {"01.02.2005", "01.02.2005 0"}, {"1:2;2005", "01.02.2005 0"}, {"1,2,5", "01.02.2005 0"},
+        {"1.1.00", "01.01.2000 0"}, {"1.1.79", "01.01.2079 0"}, {"1.1.80", "01.01.1980 0"}, {"1.1.99", "01.01.1999 0"},
+        {"29.2.2001", "29.02.2001 1"}, {"1.13.2000", "01.13.2000 2"}, {"1.1.1899", "01.01.1899 3"},
+        {"12", "12.00.2023 2"}, {"29.2.1900", "29.02.1900 1"}, {"29.2.2000", "29.02.2000 0"},
+        {"15.06.2100", "15.06.2100 0"}, {"01.01.2101", "01.01.2101 3"},
         // Only the first 10 characters are read.
-        {Datum("01.02.2005xyz"), "01.02.2005 0"}, {Datum("1.2.2005abc"), "01.02.2005 4"},
-        {Datum("1.2.200567"), "01.02.2005 0"},
+        {"01.02.2005xyz", "01.02.2005 0"}, {"1.2.2005abc", "01.02.2005 4"}, {"1.2.200567", "01.02.2005 0"},
         // Three-digit years stay as typed and fail the range.
-        {Datum("1.2.200"), "01.02.200 3"},
+        {"1.2.200", "01.02.200 3"},
         // A wrong day or month is told before a wrong year.
-        {Datum("31.4.1800"), "31.04.1800 1"}, {Datum("1.0.1800"), "01.00.1800 2"}, {Datum("0.1.2000"), "00.01.2000 1"},
-        {Datum("32.1.2000"), "32.01.2000 1"},
+        {"31.4.1800", "31.04.1800 1"}, {"1.0.1800", "01.00.1800 2"}, {"0.1.2000", "00.01.2000 1"},
+        {"32.1.2000", "32.01.2000 1"},
         // Not dates; scanning goes on after the fault, so "1..2000" reads its year digits as month digits.
-        {Datum("1..2000"), "01.20.2023 4"}, {Datum(""), "00.00.2023 2"}, {Datum("123.1.2000"), "12.01.2000 4"},
-        {Datum("1.123.2000"), "01.12.2000 4"}, {Datum(".1.2000"), "01.20.2023 4"}, {Datum("1.2.2000."), "01.02.2000 4"},
-        {Datum("1 .2.2000"), "01.02.2000 4"}, {Datum("a"), "00.00.2023 4"}, {Datum("1.März"), "01.00.2023 4"},
-        {std::to_string(DatumPruefen(1, 1, 1900)) + std::to_string(DatumPruefen(31, 12, 2100))
-             + std::to_string(DatumPruefen(31, 12, 1899)) + std::to_string(DatumPruefen(1, 0, 2000))
-             + std::to_string(DatumPruefen(31, 6, 2000)) + std::to_string(DatumPruefen(30, 6, 2000))
-             + std::to_string(DatumPruefen(29, 2, 2100)),
-         "0032101"},
-        {DatumText(D(5, 11, 1999)) + " " + DatumText(D(31, 12, 2100)) + " " + DatumText(D(0, 0, 0)),
-         "05.11.1999 31.12.2100 00.00.0"},
-    });
+        {"1..2000", "01.20.2023 4"}, {"", "00.00.2023 2"}, {"123.1.2000", "12.01.2000 4"},
+        {"1.123.2000", "01.12.2000 4"}, {".1.2000", "01.20.2023 4"}, {"1.2.2000.", "01.02.2000 4"},
+        {"1 .2.2000", "01.02.2000 4"}, {"a", "00.00.2023 4"}, {"1.März", "01.00.2023 4"}});
+    std::string pruefen;
+    for (auto [t, m, j] : {std::tuple{1, 1, 1900}, {31, 12, 2100}, {31, 12, 1899}, {1, 0, 2000}, {31, 6, 2000},
+                           {30, 6, 2000}, {29, 2, 2100}})
+        pruefen += std::to_string(DatumPruefen(t, m, j));
+    EXPECT_EQ(pruefen, "0032101");
+    EXPECT_EQ(DatumText(D(5, 11, 1999)) + " " + DatumText(D(31, 12, 2100)) + " " + DatumText(D(0, 0, 0)),
+              "05.11.1999 31.12.2100 00.00.0");
     // The first difference decides.
     auto V = [](TDatum a, TDatum b) { return int(DatumVergleich(a, b)); };
     EXPECT_EQ(std::vector<int>({V(D(1, 1, 2000), D(31, 12, 1999)), V(D(31, 12, 1999), D(1, 1, 2000)),
@@ -170,10 +163,9 @@ TEST_F(Zusatz1, datenLesenUndPruefen)
 TEST_F(Zusatz1, tageImMonatOhneGeteilteTabelleZuAendern)
 {
     std::string tage;
-    for (int jahr : {2004, 2003, 1900, 2000, 2400})
-        tage += std::to_string(TageImMonat(2, jahr)) + " ";
-    tage += std::to_string(TageImMonat(0, 2004)) + " " + std::to_string(TageImMonat(13, 2004));
-    EXPECT_EQ(tage, "29 28 28 29 29 0 0");
+    for (auto [monat, jahr] : {std::pair{2, 2004}, {2, 2003}, {1, 2004}, {12, 2003}, {0, 2004}, {13, 2004}})
+        tage += std::to_string(TageImMonat(monat, jahr)) + " ";
+    EXPECT_EQ(tage, "29 28 31 31 0 0 ");
     // Checking a leap day leaves the common year's table as it is.
     EXPECT_EQ(DatumPruefen(29, 2, 2004), 0);
     EXPECT_EQ(MonatsTage[1], 28);
@@ -195,10 +187,8 @@ TEST_F(Zusatz1, zeitraumNamenUndTexte)
     EXPECT_EQ(gross, "AZÄÖÜßAÄé1{`€");
     EXPECT_EQ(Grossschreibung("Göttingen-Süd, Straße äöü ÄÖÜ 123"), "GÖTTINGEN-SÜD, STRAßE ÄÖÜ ÄÖÜ 123");
 
-    const struct {
-        std::string Text, Teil;
-        bool Exakt, Erwartet;
-    } faelle[] = {
+    // text, part, exact, found
+    const std::tuple<std::string, std::string, bool, bool> faelle[] = {
         {"Tankstelle Nord", "NORD", false, true}, {"Tankstelle Nord", "NORD", true, false},
         {"Tankstelle Nord", "Nord", true, true},  {"Aral Süd", "süd", false, true},
         {"Aral Süd", "süd", true, false},         {"Straße", "STRAßE", false, true},
@@ -211,8 +201,8 @@ TEST_F(Zusatz1, zeitraumNamenUndTexte)
         {std::string(126, 'x') + "äöü", "xäö", true, true}, {std::string(126, 'x') + "äöü", "äöü", true, false},
         {std::string(128, 'y'), std::string(200, 'y'), true, true},
     };
-    for (const auto &f : faelle)
-        EXPECT_EQ(TextEnthalten(f.Text, f.Teil, f.Exakt), f.Erwartet) << f.Teil << " in " << f.Text << " " << f.Exakt;
+    for (const auto &[text, teil, exakt, gefunden] : faelle)
+        EXPECT_EQ(TextEnthalten(text, teil, exakt), gefunden) << teil << " in " << text << " " << exakt;
 }
 
 TEST_F(Zusatz1, beschreibbarLegtProbedateiAnUndLoeschtSie)
