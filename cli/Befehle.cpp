@@ -1,5 +1,6 @@
 #include "Befehle.h"
 
+#include "Cp1252.h"
 #include "Datendatei.h"
 #include "Format.h"
 #include "Konfiguration.h"
@@ -48,28 +49,6 @@ std::string Zeilen(const std::string &text)
 {
     std::string s = text;
     std::replace(s.begin(), s.end(), '\r', '\n');
-    return s;
-}
-
-// A text field from a file as the terminal may show it: every control
-// character (C0, DEL and the C1 code points) becomes "?", so that a line
-// break in a plate cannot fake a line of the output.
-std::string Sichtbar(const std::string &utf8)
-{
-    std::string s;
-    s.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x20 || c == 0x7F) {
-            s += '?';
-        } else if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80
-                   && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-            s += '?';
-            ++i;
-        } else {
-            s += utf8[i];
-        }
-    }
     return s;
 }
 
@@ -214,8 +193,8 @@ int Liste(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         return r;
     aus << "  Datum\t KM-Stand\tTankstelle\t  Betrag\tLiterpreis\t Liter\tVoll\t voll bei\n";
     for (const TTankFuellung &f : Fuellungen) {
-        aus << DatumText(f.Datum) << '\t' << ZahlMitPunkten(f.KMStand, 10) << '\t' << Sichtbar(f.Tankstelle) << '\t'
-            << EuroText(f.Betrag) << '\t' << PreisText(f.LiterPreis) << '\t' << LiterText(8, f.Liter) << '\t'
+        aus << DatumText(f.Datum) << '\t' << ZahlMitPunkten(f.KMStand, 10) << '\t'
+            << SteuerzeichenSichtbar(f.Tankstelle) << '\t' << EuroText(f.Betrag) << '\t' << PreisText(f.LiterPreis) << '\t' << LiterText(8, f.Liter) << '\t'
             << (f.Vollgetankt ? " JA" : "NEIN") << '\t'
             << (f.Vollgetankt ? LiterText(8, f.Liter - f.LiterNachAbschaltung) : std::string("----")) << '\n';
     }
@@ -230,7 +209,7 @@ int Pruefen(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         return r;
     }
     aus << "Tankfüllungen: " << ZahlMitPunkten(AnzahlFuellungen(), 1) << '\n'
-        << "Kennzeichen: " << Sichtbar(Kennzeichen) << '\n'
+        << "Kennzeichen: " << SteuerzeichenSichtbar(Kennzeichen) << '\n'
         << "Tankinhalt: " << Format("%4.2n Liter", {Tankinhalt}) << '\n'
         << "Festverbrauch: " << Format("%4.2nL/100Km", {Festverbrauch}) << '\n';
     if (DatenLogisch)

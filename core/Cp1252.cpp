@@ -113,6 +113,31 @@ std::string Zeichenweise(const std::string &utf8, size_t n)
     return utf8.substr(0, i);
 }
 
+bool IstSteuerzeichen(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+bool BeginntMitSteuerzeichen(const std::string &utf8)
+{
+    size_t i = 0;
+    return !utf8.empty() && IstSteuerzeichen(Naechstes(utf8, i));
+}
+
+std::string SteuerzeichenSichtbar(const std::string &utf8)
+{
+    std::string s;
+    s.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t anfang = i;
+        if (IstSteuerzeichen(Naechstes(utf8, i)))
+            s += '?';
+        else
+            s.append(utf8, anfang, i - anfang);
+    }
+    return s;
+}
+
 bool Cp1252Speicherbar(char32_t c)
 {
     if ((c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF))

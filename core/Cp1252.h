@@ -16,6 +16,13 @@ std::string Zeichenweise(const std::string &utf8, size_t n);
 // Number of characters (code points) of a UTF-8 text.
 size_t Zeichenzahl(const std::string &utf8);
 
+// Control characters: C0, DEL and the C1 code points U+0080..U+009F.
+bool IstSteuerzeichen(char32_t c);
+// Whether the first character of a UTF-8 text is one.
+bool BeginntMitSteuerzeichen(const std::string &utf8);
+// The text with every control character shown as "?".
+std::string SteuerzeichenSichtbar(const std::string &utf8);
+
 // Whether the files can hold c as a printable character: code page 1252
 // without its control characters and the five bytes it leaves undefined.
 bool Cp1252Speicherbar(char32_t c);

@@ -94,10 +94,7 @@ std::string AbgelehnteZeichenText(const std::string &abgelehnt)
     for (size_t i = 0; i < abgelehnt.size();) {
         const std::string z = Zeichenweise(abgelehnt.substr(i), 1);
         i += std::max<size_t>(z.size(), 1);
-        const auto b = static_cast<unsigned char>(z[0]);
-        // Below the blank, DEL, and the C1 controls U+0080..U+009F.
-        const bool steuer = b < 0x20 || b == 0x7F || (b == 0xC2 && z.size() == 2 && static_cast<unsigned char>(z[1]) < 0xA0);
-        if (steuer)
+        if (BeginntMitSteuerzeichen(z))
             steuerzeichen = true;
         else if (std::find(zeichen.begin(), zeichen.end(), "'" + z + "'") == zeichen.end())
             zeichen.push_back("'" + z + "'");
