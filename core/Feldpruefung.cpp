@@ -26,6 +26,7 @@ void EingabeZustandZuruecksetzen()
     VollBeiOk = false;
     EingabeLiter = 0;
     EingabeVollBei = 0;
+    WaehrungsText = "EUR";
 }
 
 std::string FehlerText(int fehlerNr)

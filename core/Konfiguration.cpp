@@ -796,4 +796,6 @@ void EinstellungenZuruecksetzen()
         if (e.Gruppe >= 1)
             FeldVorbelegen(e, heute);
     AktuellesJahr = heute.Jahr;
+    KonfigOrte = TKonfigOrte{};
+    StartAnzeige = TStartAnzeige{};
 }

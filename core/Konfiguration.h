@@ -157,6 +157,7 @@ void TankstellenlisteVorbelegen();
 // the numbers of their stations. True when that changed any fill-up.
 bool TankstellenlisteUebernehmen(const std::vector<std::string> &namen);
 
-// Every setting of the groups 1..5 back to its default as of today (this
-// unit's part of GlobalenZustandZuruecksetzen); the file is not touched.
+// Every setting of the groups 1..5 back to its default as of today, no
+// search places and no start-up display (this unit's part of
+// GlobalenZustandZuruecksetzen); the file is not touched.
 void EinstellungenZuruecksetzen();

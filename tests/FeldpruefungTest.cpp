@@ -16,8 +16,8 @@ namespace {
 
 class Feldpruefung : public testing::Test {
 protected:
-    void SetUp() override { GlobalenZustandZuruecksetzen(), EingabeZustandZuruecksetzen(), WaehrungsText = "EUR"; }
-    void TearDown() override { GlobalenZustandZuruecksetzen(), EingabeZustandZuruecksetzen(); }
+    void SetUp() override { GlobalenZustandZuruecksetzen(); }
+    void TearDown() override { GlobalenZustandZuruecksetzen(); }
 };
 
 TEST_F(Feldpruefung, jedeRegelMitIhrenGrenzenUndFehlernummern)

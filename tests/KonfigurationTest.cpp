@@ -97,8 +97,6 @@ protected:
 
     void TearDown() override
     {
-        StartAnzeige = TStartAnzeige{};
-        KonfigOrte = TKonfigOrte{};
         GlobalenZustandZuruecksetzen();
         PlattformSetzen(nullptr);
         fs::remove_all(tmp);
