@@ -131,6 +131,9 @@ TForm1::TForm1(QWidget *parent)
     ArbeitsbereichAufbauen();
 
     FehlerLabel2->setText(FehlerText2);
+    // The window starts with an empty work area: no panel and none of the
+    // panels' help items.
+    PanelsSchliessen();
 
     FensterGroesseAnpassen();
     if (const QScreen *bildschirm = screen())
@@ -237,10 +240,6 @@ void TForm1::MenueAufbauen()
         connect(a, &QAction::triggered, this, [this, a] { HilfeZuClick(a); });
         this->*(h.Ziel) = a;
     }
-    // The panel items show only while their panel is open; the window
-    // starts with none.
-    for (QAction *a : {MP_5_1b_3, MP_5_1b_4, MP_5_1b_5, MP_5_1b_6, MP_5_1b_7, MP_5_1b_8})
-        a->setVisible(false);
     eintrag(MP_5, MP_5_3, "MP_5_3", u"&Softwarehinweis"_s, 153, &TForm1::ZeigSwHinw);
     eintrag(MP_5, MP_5_4, "MP_5_4", u"&Neuerungen"_s, 154, &TForm1::ZeigNeues);
     MP_5->addSeparator();

@@ -1,8 +1,8 @@
 #include "Laden3.h"
 
 #include "Dateiname.h"
-#include "Eingabefelder.h"
 #include "Datendatei.h"
+#include "Eingabefelder.h"
 #include "Konfiguration.h"
 #include "Meldungen.h"
 #include "QtPlattform.h"
