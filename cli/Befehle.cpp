@@ -4,9 +4,12 @@
 #include "Datendatei.h"
 #include "Format.h"
 #include "Konfiguration.h"
+#include "Meldungen.h"
+#include "Monate.h"
 #include "Plattform.h"
 #include "Zusatz1.h"
 #include "Zustand.h"
+#include "browse/Auswahl.h"
 #include "consumption/Verbrauchswerte.h"
 
 #include <algorithm>
@@ -22,6 +25,10 @@ const char *const Aufruf =
     "        [--letzte | --dieses-jahr | --jahr JJJJ | --zeitraum MM/JJJJ MM/JJJJ]\n"
     "        [--einzeln | --monatsweise | --quartalsweise | --jahresweise]\n"
     "        [--sortierung 1..5] [--umgekehrt]\n"
+    "  sprilo-cli auswahl DATEI [--konfig PFAD] [--heute TT.MM.JJJJ]\n"
+    "        [--alle-tankstellen | --tankstelle N | --sonstige | --wort WORT]\n"
+    "        [--dieses-jahr | --jahr JJJJ | --zeitraum MM/JJJJ MM/JJJJ | --alle-jahre]\n"
+    "        [--sortierung 1..4] [--umgekehrt]\n"
     "  sprilo-cli umwandeln EIN AUS [--konfig PFAD]\n"
     "\n"
     "Ohne --konfig ist die Tankstellenliste leer.\n"
@@ -34,6 +41,9 @@ struct TAufruf {
     std::optional<std::string> Konfig;
     std::optional<TDatum> Heute;
     int Auswahl = 0;          // 0 = not given
+    int Tankstellen = 0;      // auswahl: 0 not given, 1 all, 2 one, 3 word
+    int TankstelleNr = 0;     // 1-based entry, -1 "sonstige"
+    std::string Wort;
     uint16_t Jahr = 0;
     TDatum Von, Bis;
     int Ansicht = 0;
@@ -73,9 +83,12 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
     if (arg.empty())
         return TAufrufFehler{"Es wurde kein Befehl angegeben."};
     a.Befehl = arg[0];
-    if (a.Befehl != "liste" && a.Befehl != "pruefen" && a.Befehl != "verbrauch" && a.Befehl != "umwandeln")
+    if (a.Befehl != "liste" && a.Befehl != "pruefen" && a.Befehl != "verbrauch" && a.Befehl != "auswahl"
+        && a.Befehl != "umwandeln")
         return TAufrufFehler{"Unbekannter Befehl '" + a.Befehl + "'."};
     const bool verbrauch = a.Befehl == "verbrauch";
+    const bool fuellungen = a.Befehl == "auswahl";
+    const int hoechsteSortierung = verbrauch ? 5 : 4;
 
     auto wert = [&](size_t &i) -> std::optional<std::string> {
         if (i + 1 >= arg.size())
@@ -84,8 +97,15 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
     };
     auto auswahl = [&](int nr) -> std::optional<TAufrufFehler> {
         if (a.Auswahl != 0 && a.Auswahl != nr)
-            return TAufrufFehler{"Es darf nur eine Auswahl (--letzte, --dieses-jahr, --jahr, --zeitraum) angegeben werden."};
+            return TAufrufFehler{verbrauch ? "Es darf nur eine Auswahl (--letzte, --dieses-jahr, --jahr, --zeitraum) angegeben werden."
+                                           : "Es darf nur eine Zeitauswahl (--dieses-jahr, --jahr, --zeitraum, --alle-jahre) angegeben werden."};
         a.Auswahl = nr;
+        return std::nullopt;
+    };
+    auto tankstellen = [&](int nr) -> std::optional<TAufrufFehler> {
+        if (a.Tankstellen != 0)
+            return TAufrufFehler{"Es darf nur eine Tankstellenauswahl (--alle-tankstellen, --tankstelle, --sonstige, --wort) angegeben werden."};
+        a.Tankstellen = nr;
         return std::nullopt;
     };
     auto ansicht = [&](int nr) -> std::optional<TAufrufFehler> {
@@ -109,25 +129,49 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
             a.Konfig = *w;
             continue;
         }
-        if (!verbrauch)
+        if (!verbrauch && !fuellungen)
             return TAufrufFehler{"Unbekannte Option '" + o + "'."};
+        // The time choices are numbered as each command's setting counts them.
+        const int diesesJahr = verbrauch ? 2 : 1, jahr = verbrauch ? 3 : 2, zeitraum = verbrauch ? 4 : 3;
         if (o == "--heute") {
             const auto w = wert(i);
             const TDatumErgebnis d = w ? DatumLesen(*w) : TDatumErgebnis{};
             if (!w || d.Fehler != 0)
                 return TAufrufFehler{"Nach --heute fehlt ein gültiges Datum (TT.MM.JJJJ)."};
             a.Heute = d.Datum;
-        } else if (o == "--letzte") {
+        } else if (o == "--letzte" && verbrauch) {
             f = auswahl(1);
         } else if (o == "--dieses-jahr") {
-            f = auswahl(2);
+            f = auswahl(diesesJahr);
+        } else if (o == "--alle-jahre" && fuellungen) {
+            f = auswahl(4);
+        } else if (o == "--alle-tankstellen" && fuellungen) {
+            f = tankstellen(1);
+        } else if (o == "--tankstelle" && fuellungen) {
+            const auto w = wert(i);
+            const TGanzzahlErgebnis n = w ? TextInGanzzahl(*w) : TGanzzahlErgebnis{0, 1};
+            if (!w || n.Fehler != 0 || n.Wert < 1)
+                return TAufrufFehler{"Nach --tankstelle fehlt die Nummer eines Eintrags der Tankstellenliste (ab 1)."};
+            a.TankstelleNr = n.Wert;
+            f = tankstellen(2);
+        } else if (o == "--sonstige" && fuellungen) {
+            a.TankstelleNr = -1;
+            f = tankstellen(2);
+        } else if (o == "--wort" && fuellungen) {
+            const auto w = wert(i);
+            if (!w)
+                return TAufrufFehler{"Nach --wort fehlt das Wort."};
+            if (Zeichenweise(*w, 21).size() > Zeichenweise(*w, 20).size())
+                return TAufrufFehler{"Das Wort nach --wort darf höchstens 20 Zeichen lang sein."};
+            a.Wort = *w;
+            f = tankstellen(3);
         } else if (o == "--jahr") {
             const auto w = wert(i);
             const TGanzzahlErgebnis j = w ? TextInGanzzahl(*w) : TGanzzahlErgebnis{0, 1};
             if (!w || j.Fehler != 0 || j.Wert < 1900 || j.Wert > 2100)
                 return TAufrufFehler{"Nach --jahr fehlt ein Jahr zwischen 1900 und 2100."};
             a.Jahr = static_cast<uint16_t>(j.Wert);
-            f = auswahl(3);
+            f = auswahl(jahr);
         } else if (o == "--zeitraum") {
             const auto w1 = wert(i);
             const auto w2 = wert(i);
@@ -137,20 +181,20 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
                 return TAufrufFehler{"Nach --zeitraum fehlen zwei Monate (MM/JJJJ MM/JJJJ)."};
             a.Von = *von;
             a.Bis = *bis;
-            f = auswahl(4);
-        } else if (o == "--einzeln") {
+            f = auswahl(zeitraum);
+        } else if (o == "--einzeln" && verbrauch) {
             f = ansicht(1);
-        } else if (o == "--monatsweise") {
+        } else if (o == "--monatsweise" && verbrauch) {
             f = ansicht(2);
-        } else if (o == "--quartalsweise") {
+        } else if (o == "--quartalsweise" && verbrauch) {
             f = ansicht(3);
-        } else if (o == "--jahresweise") {
+        } else if (o == "--jahresweise" && verbrauch) {
             f = ansicht(4);
         } else if (o == "--sortierung") {
             const auto w = wert(i);
             const TGanzzahlErgebnis s = w ? TextInGanzzahl(*w) : TGanzzahlErgebnis{0, 1};
-            if (!w || s.Fehler != 0 || s.Wert < 1 || s.Wert > 5)
-                return TAufrufFehler{"Nach --sortierung fehlt eine Zahl von 1 bis 5."};
+            if (!w || s.Fehler != 0 || s.Wert < 1 || s.Wert > hoechsteSortierung)
+                return TAufrufFehler{"Nach --sortierung fehlt eine Zahl von 1 bis " + std::to_string(hoechsteSortierung) + "."};
             a.Sortierung = s.Wert;
         } else if (o == "--umgekehrt") {
             a.Umgekehrt = true;
@@ -166,6 +210,20 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
         return TAufrufFehler{a.Befehl == "umwandeln" ? "Der Befehl umwandeln braucht eine Eingabe- und eine Ausgabedatei."
                                                      : "Der Befehl " + a.Befehl + " braucht genau eine Datei."};
     return std::nullopt;
+}
+
+// The fill-up table: the header and one line per fill-up, every column as
+// the list window shows it, control characters made visible.
+void Tabelle(const TTankListe &liste, std::ostream &aus)
+{
+    for (int s = 0; s < FuellungsSpalten; ++s)
+        aus << (s ? "\t" : "") << FuellungsKoepfe[s];
+    aus << '\n';
+    for (const TTankFuellung &f : liste) {
+        for (int s = 0; s < FuellungsSpalten; ++s)
+            aus << (s ? "\t" : "") << SteuerzeichenSichtbar(FuellungsZelle(f, s));
+        aus << '\n';
+    }
 }
 
 // Loads as the program does; returns the exit code for a failure or -1.
@@ -191,14 +249,70 @@ int Liste(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     TLadeErgebnis e;
     if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
         return r;
-    aus << "  Datum\t KM-Stand\tTankstelle\t  Betrag\tLiterpreis\t Liter\tVoll\t voll bei\n";
-    for (const TTankFuellung &f : Fuellungen) {
-        aus << DatumText(f.Datum) << '\t' << ZahlMitPunkten(f.KMStand, 10) << '\t'
-            << SteuerzeichenSichtbar(f.Tankstelle) << '\t' << EuroText(f.Betrag) << '\t' << PreisText(f.LiterPreis) << '\t' << LiterText(8, f.Liter) << '\t'
-            << (f.Vollgetankt ? " JA" : "NEIN") << '\t'
-            << (f.Vollgetankt ? LiterText(8, f.Liter - f.LiterNachAbschaltung) : std::string("----")) << '\n';
-    }
+    Tabelle(Fuellungen, aus);
     return Fuellungen.empty() ? CliNichtsGefunden : CliOk;
+}
+
+int Auswahl(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TLadeErgebnis e;
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0) {
+        aus << "Meldung: " << e.Meldung.Code << '\n';
+        return r;
+    }
+    if (a.Tankstellen == 2 && a.TankstelleNr > AnzahlTankstellen) {
+        fehler << "Die Tankstellenliste hat " << static_cast<int>(AnzahlTankstellen)
+               << (AnzahlTankstellen == 1 ? " Eintrag" : " Einträge") << "; --tankstelle " << a.TankstelleNr
+               << " gibt es nicht.\n\n" << Aufruf;
+        return CliAufruffehler;
+    }
+    if (!DatenLogisch) {
+        aus << "Meldung: " << MeldungBauen(TMeldungsNr::LogischeFehlerAnsicht).Code << '\n';
+        return CliUnbrauchbar;
+    }
+    const TDatum heute = a.Heute ? *a.Heute : Plattform().Heute();
+    AktuellesJahr = heute.Jahr;
+    TankstellenAuswahl = static_cast<uint8_t>(a.Tankstellen ? a.Tankstellen : 1);
+    AuswahlTankstelleNr = static_cast<int8_t>(a.TankstelleNr > 0 ? a.TankstelleNr - 1 : -1);
+    AuswahlWort = a.Wort;
+    JahresAuswahl = static_cast<uint8_t>(a.Auswahl ? a.Auswahl : 4);
+    AuswahlJahr = a.Jahr ? a.Jahr : heute.Jahr;
+    if (a.Auswahl == 3) {
+        AuswahlVon = a.Von;
+        AuswahlBis = a.Bis;
+        ZeitraumOrdnen(AuswahlVon, AuswahlBis);
+    }
+    FuellungsSortierung = static_cast<uint8_t>(a.Sortierung);
+    FuellungenUmgekehrt = a.Umgekehrt;
+
+    AuswahlBilden();
+    if (AuswahlAnzahl() == 0) {
+        aus << "Meldung: " << MeldungBauen(TMeldungsNr::KeineFuellungenGefunden).Code << '\n';
+        return CliNichtsGefunden;
+    }
+    AuswahlSortieren();
+    aus << "Auswahl\t" << SteuerzeichenSichtbar(AuswahlText()) << '\n'
+        << "Sortierung\t" << SortierungsText(FuellungsSortierung, FuellungenUmgekehrt) << '\n';
+    Tabelle(AuswahlListe, aus);
+    const TAuswahlZusammenfassung z = AuswahlZusammenfassen(AuswahlListe);
+    const std::pair<const char *, const std::string &> zeilen[] = {
+        {"Gefunden", z.Gefunden},
+        {"Gesamtbetrag", z.Gesamtbetrag},
+        {"Gesamt Literzahl", z.GesamtLiter},
+        {"Literpreis gerundet", z.LiterpreisGerundet},
+        {"Geringster Betrag", z.GeringsterBetrag},
+        {"Höchster Betrag", z.HoechsterBetrag},
+        {"Durchschnittlicher Betrag", z.DurchschnittBetrag},
+        {"Geringstes Tankvolumen", z.GeringsteMenge},
+        {"Größtes Tankvolumen", z.GroessteMenge},
+        {"Durchschnittliches Tankvolumen", z.DurchschnittMenge},
+        {"Geringster Literpreis", z.GeringsterLiterpreis},
+        {"Höchster Literpreis", z.HoechsterLiterpreis},
+        {"Durchschnittlicher Literpreis", z.DurchschnittLiterpreis},
+    };
+    for (const auto &[schluessel, text] : zeilen)
+        aus << schluessel << '\t' << text << '\n';
+    return CliOk;
 }
 
 int Pruefen(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
@@ -248,9 +362,7 @@ int Verbrauch(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         // As the consumption panel reads its month lists.
         ZeitraumVon = a.Von;
         ZeitraumBis = a.Bis;
-        if (DatumVergleich(ZeitraumVon, ZeitraumBis) >= 0)
-            std::swap(ZeitraumVon, ZeitraumBis);
-        ZeitraumBis.Tag = 32;
+        ZeitraumOrdnen(ZeitraumVon, ZeitraumBis);
     }
 
     if (VerbrauchsAuswahl == 1)
@@ -301,5 +413,7 @@ int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, 
         return Pruefen(a, aus, fehler);
     if (a.Befehl == "verbrauch")
         return Verbrauch(a, aus, fehler);
+    if (a.Befehl == "auswahl")
+        return Auswahl(a, aus, fehler);
     return Umwandeln(a, aus, fehler);
 }

@@ -149,6 +149,21 @@ constexpr TVorlage Vorlagen[] = {
      "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
      "Die Daten können nicht ausgedruckt werden.\r\r"
      "Ändern Sie vorher die entsprechenden Datensätze."},
+    {N::LogischeFehlerAnsicht, 8003, true, F, OkHilfe, 5, true,
+     "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
+     "Die Daten können nicht betrachtet und analysiert werden.\r\r"
+     "Ändern Sie vorher die entsprechenden Datensätze."},
+    {N::KeineFuellungenGefunden, 8205, true, I, OkHilfe, 1, false,
+     "Es wurden keine Tankfüllungen gefunden, die den gemachten Einstellungen entsprechen.\r\r"
+     "Es wurden folgende Tankstellen gesucht:\r"
+     "%1"},
+    {N::AlleDatenGeloescht, 8207, false, I, OkHilfe, 2, false,
+     "Es wurden alle Daten gelöscht.\r\r"
+     "Sie gelangen nun wieder ins Hauptmenü"},
+    {N::AenderungUebernehmen, 0, false, B, KnopfJa | KnopfNein | KnopfAbbruch, 3, true,
+     "Wollen Sie die Änderungen wirklich übernehmen ?"},
+    {N::DatensatzLoeschen, 0, false, B, KnopfJa | KnopfNein, 3, true,
+     "Wollen Sie den Datensatz wirklich löschen ?"},
     {N::MaximaleFuellungen, 8203, true, I, OkHilfe, 2, true,
      "Es wurde die maximale Anzahl von Tankfüllungen (%1) eingegeben.\r\r"
      "Die Daten können nicht mehr erweitert werden."},

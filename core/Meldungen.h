@@ -61,6 +61,11 @@ enum class TMeldungsNr {
     KeinTankinhalt,                 // 8213
     // refusals
     LogischeFehlerDruck,            // 8003
+    LogischeFehlerAnsicht,          // 8003
+    KeineFuellungenGefunden,        // 8205: %1 the selection text
+    AlleDatenGeloescht,             // 8207
+    AenderungUebernehmen,
+    DatensatzLoeschen,
     MaximaleFuellungen,             // 8203: %1 the maximum
     TankstellenlisteVoll,           // 8201: %1 the maximum
     FestverbrauchUngueltig,         // 8204: %1 the field error text

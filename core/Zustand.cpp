@@ -3,6 +3,7 @@
 #include "Feldpruefung.h"
 #include "Konfiguration.h"
 #include "Sprilo_Dek.h"
+#include "browse/Auswahl.h"
 #include "consumption/Verbrauchswerte.h"
 
 void GlobalenZustandZuruecksetzen()
@@ -11,4 +12,5 @@ void GlobalenZustandZuruecksetzen()
     EinstellungenZuruecksetzen();
     VerbrauchsZustandZuruecksetzen();
     EingabeZustandZuruecksetzen();
+    AuswahlZustandZuruecksetzen();
 }
