@@ -1,9 +1,11 @@
-// Benchmark of the data file and the consumption values for large fuel logs.
+// Benchmark of the data file, the fill-up selection and the consumption
+// values for large fuel logs.
 //
 // For every size it writes a log in odometer order and the same records
-// shuffled, then times loading (with sort and logical check), the last
-// consumption values, all values of the whole period merged by month and
-// saving. The files are written, and every run measured, in a child process
+// shuffled, then times loading (with sort and logical check), selecting
+// every fill-up with its summary, re-sorting the selection by the slowest
+// key, the last consumption values, all values of the whole period merged
+// by month and saving. The files are written, and every run measured, in a child process
 // of its own, so that its peak resident memory belongs to that run alone.
 //
 //   sprilo-bench            10.000, 100.000 and 1.000.000 fill-ups
@@ -14,6 +16,8 @@
 #include "core/Sprilo_Dek.h"
 #include "core/Zusatz1.h"
 #include "core/Zustand.h"
+#include "browse/Auswahl.h"
+#include "core/Konfiguration.h"
 #include "consumption/Verbrauchswerte.h"
 
 #include <sys/resource.h>
@@ -63,6 +67,8 @@ const char *VariantenName(TVariante v)
 struct TMessung {
     int32_t Ok = 0;
     double Laden = 0;            // seconds, best of all runs
+    double Auswahl = 0;          // selection of every fill-up and its summary
+    double Sortieren = 0;        // the slowest of the four keys and the reversed order
     double Letzte = 0;
     double Alle = 0;
     double Speichern = 0;
@@ -263,6 +269,31 @@ TMessung LaufMessen(const std::string &verzeichnis, int32_t n, TVariante v, int 
         FehlerSetzen(m, "Die Datei '" + datei + "' ist nach dem Laden nicht richtig geordnet.");
         return m;
     }
+
+    // Every fill-up of every station and year: the largest selection.
+    TankstellenAuswahl = 1;
+    JahresAuswahl = 4;
+    FuellungsSortierung = 1;
+    FuellungenUmgekehrt = false;
+    t = TUhr::now();
+    AuswahlBilden();
+    AuswahlSortieren();
+    const TAuswahlZusammenfassung zusammenfassung = AuswahlZusammenfassen(AuswahlListe);
+    m.Auswahl = Sekunden(t);
+    if (AuswahlAnzahl() != n || zusammenfassung.Gefunden.empty()) {
+        FehlerSetzen(m, "Die Auswahl aus '" + datei + "' ergab " + ZahlMitPunkten(AuswahlAnzahl(), 1) + " statt "
+                            + ZahlMitPunkten(n, 1) + " Füllungen.");
+        return m;
+    }
+    // As the list window re-sorts: each key from the order the previous
+    // one left.
+    for (const auto &[sortierung, umgekehrt] : {std::pair<uint8_t, bool>{2, false}, {3, false}, {4, false},
+                                               {4, true}, {1, true}}) {
+        t = TUhr::now();
+        AuswahlSortieren(AuswahlListe, sortierung, umgekehrt);
+        m.Sortieren = std::max(m.Sortieren, Sekunden(t));
+    }
+    ListeLoeschen(AuswahlListe);
 
     t = TUhr::now();
     ErmittleLetzteVerbrauchswerte();
@@ -471,8 +502,10 @@ struct TSchritt {
     double Ziel;        // seconds
 };
 
-const std::array<TSchritt, 4> Schritte = {{
+const std::array<TSchritt, 6> Schritte = {{
     {"Laden", &TMessung::Laden, 1.0},
+    {"Auswahl mit Zusammenfassung", &TMessung::Auswahl, 0.3},
+    {"Sortieren", &TMessung::Sortieren, 1.0},
     {"Letzte Werte", &TMessung::Letzte, 0.5},
     {"Alle Werte (Monate)", &TMessung::Alle, 0.5},
     {"Speichern", &TMessung::Speichern, 1.0},
@@ -551,6 +584,8 @@ int main(int argc, char **argv)
                     continue;
                 }
                 beste.Laden = std::min(beste.Laden, m.Laden);
+                beste.Auswahl = std::min(beste.Auswahl, m.Auswahl);
+                beste.Sortieren = std::min(beste.Sortieren, m.Sortieren);
                 beste.Letzte = std::min(beste.Letzte, m.Letzte);
                 beste.Alle = std::min(beste.Alle, m.Alle);
                 beste.Speichern = std::min(beste.Speichern, m.Speichern);
@@ -578,15 +613,17 @@ int main(int argc, char **argv)
         for (TVariante v : {TVariante::Geordnet, TVariante::Ungeordnet}) {
             const TMessung &m = ergebnisse[{n, v}];
             zeilen.push_back({ZahlMitPunkten(n, 1), VariantenName(v), MBText(static_cast<double>(m.Dateigroesse)),
-                              ZeitText(m.Laden), ZeitText(m.Letzte), ZeitText(m.Alle), ZeitText(m.Speichern),
+                              ZeitText(m.Laden), ZeitText(m.Auswahl), ZeitText(m.Sortieren), ZeitText(m.Letzte), ZeitText(m.Alle), ZeitText(m.Speichern),
                               MBText(static_cast<double>(m.SpitzeKB) * 1024.0)});
         }
     }
-    TabelleDrucken({"Füllungen", "Variante", "Dateigröße", "Laden", "Letzte Werte", "Alle Werte (Monate)",
-                    "Speichern", "Spitze Speicher"},
-                   {false, true, false, false, false, false, false, false}, zeilen);
+    TabelleDrucken({"Füllungen", "Variante", "Dateigröße", "Laden", "Auswahl", "Sortieren", "Letzte Werte",
+                    "Alle Werte (Monate)", "Speichern", "Spitze Speicher"},
+                   {false, true, false, false, false, false, false, false, false, false}, zeilen);
     std::printf("\nZeiten: der schnellste von %d Läufen (%d ab 100.001 Füllungen), jeder Lauf ein eigener Prozess.\n"
-                "Laden mit Ordnen und logischer Prüfung; Speichern in eine neue Datei, mit fsync.\n"
+                "Laden mit Ordnen und logischer Prüfung; Auswahl aller Füllungen mit Zusammenfassung;\n"
+                "Sortieren: der langsamste Schlüssel (Betrag, Liter, Literpreis, umgekehrt);\n"
+                "Speichern in eine neue Datei, mit fsync.\n"
                 "Spitze Speicher: höchstes ru_maxrss der Läufe; ein leerer Prozess belegt %s.\n",
                 Wiederholungen(1), Wiederholungen(GroessteAnzahl),
                 MBText(static_cast<double>(grund.SpitzeKB) * 1024.0).c_str());
@@ -604,7 +641,8 @@ int main(int argc, char **argv)
         / (static_cast<double>(VergleichsAnzahl) * std::log(static_cast<double>(VergleichsAnzahl)));
 
     std::printf("\nZiele für 1.000.000 Füllungen auf dieser Maschine mit %ld Kernen:\n"
-                "Laden < 1 s, Speichern < 1 s, Verbrauchswerte < 0,5 s; Wachstum von 100.000 auf 1.000.000 "
+                "Laden < 1 s, Speichern < 1 s, Auswahl mit Zusammenfassung < 0,3 s, Sortieren < 1 s,\n"
+                "Verbrauchswerte < 0,5 s; Wachstum von 100.000 auf 1.000.000 "
                 "nicht schneller als n log n\n"
                 "(Vorhersage %sx; wegen Messrauschen gilt bis %sx als erreicht).\n\n",
                 ::sysconf(_SC_NPROCESSORS_ONLN), Zahl(vorhersage, 1).c_str(),

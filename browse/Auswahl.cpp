@@ -7,6 +7,7 @@
 #include "consumption/Verbrauchswerte.h"
 
 #include <algorithm>
+#include <vector>
 
 TTankListe AuswahlListe;
 
@@ -71,27 +72,46 @@ std::string AmBeiKm(const TTankFuellung &f)
 void AuswahlBilden()
 {
     ListeLoeschen(AuswahlListe);
+    const auto gewaehlt = [](const TTankFuellung &f) { return TankstelleGewaehlt(f) && ZeitGewaehlt(f); };
+    // Counted first, so that a selection of a million copies is allocated
+    // once and no larger than it needs.
+    AuswahlListe.reserve(static_cast<size_t>(std::count_if(Fuellungen.begin(), Fuellungen.end(), gewaehlt)));
     for (const TTankFuellung &f : Fuellungen)
-        if (TankstelleGewaehlt(f) && ZeitGewaehlt(f))
+        if (gewaehlt(f))
             AuswahlListe.push_back(f);
 }
 
 void AuswahlSortieren(TTankListe &liste, uint8_t sortierung, bool umgekehrt)
 {
-    // A stable sort on (key, odometer) gives the order of exchanging
-    // neighbours until none is out of place, without its quadratic time.
+    // Sorting (key, odometer, position) gives the order of exchanging
+    // neighbours until none is out of place, without its quadratic time:
+    // the position keeps equal entries in their order. The small entries
+    // are sorted and the records moved once.
+    struct TEintrag {
+        long double Schluessel;
+        int32_t KMStand;
+        uint32_t Position;
+    };
     const uint8_t s = sortierung >= 1 && sortierung <= 4 ? sortierung : 1;
-    if (!umgekehrt) {
-        std::stable_sort(liste.begin(), liste.end(), [s](const TTankFuellung &a, const TTankFuellung &b) {
-            const long double ka = Schluessel(a, s), kb = Schluessel(b, s);
-            return ka < kb || (ka == kb && a.KMStand < b.KMStand);
-        });
-    } else {
-        std::stable_sort(liste.begin(), liste.end(), [s](const TTankFuellung &a, const TTankFuellung &b) {
-            const long double ka = Schluessel(a, s), kb = Schluessel(b, s);
-            return ka > kb || (ka == kb && a.KMStand > b.KMStand);
-        });
-    }
+    std::vector<TEintrag> eintraege;
+    eintraege.reserve(liste.size());
+    for (size_t i = 0; i < liste.size(); ++i)
+        eintraege.push_back({Schluessel(liste[i], s), liste[i].KMStand, static_cast<uint32_t>(i)});
+    const auto vor = [umgekehrt](const TEintrag &a, const TEintrag &b) {
+        if (a.Schluessel != b.Schluessel)
+            return umgekehrt ? a.Schluessel > b.Schluessel : a.Schluessel < b.Schluessel;
+        if (a.KMStand != b.KMStand)
+            return umgekehrt ? a.KMStand > b.KMStand : a.KMStand < b.KMStand;
+        return a.Position < b.Position;
+    };
+    if (std::is_sorted(eintraege.begin(), eintraege.end(), vor))
+        return;
+    std::sort(eintraege.begin(), eintraege.end(), vor);
+    TTankListe sortiert;
+    sortiert.reserve(liste.size());
+    for (const TEintrag &e : eintraege)
+        sortiert.push_back(std::move(liste[e.Position]));
+    liste.swap(sortiert);
 }
 
 void AuswahlSortieren()
