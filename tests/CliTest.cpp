@@ -70,13 +70,18 @@ TEST_P(Fixturbefehle, ausgabeStimmtGenau)
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Fixturbefehle,
-                         ::testing::Values("grund", "dm", "alt", "altewaehrung", "stationen", "muell"));
+                         ::testing::Values("grund", "dm", "alt", "altewaehrung", "stationen", "muell", "auswahl"));
 
 TEST(Cli, aufrufeGebenIhrenRueckgabewertUndIhreAusgabe)
 {
     TOrdner o;
     const std::string kaputt = o / "kaputt.SPR", fehlt = o / "fehlt.SPR", grund = FixturPfad("grund", "grund.SPR");
     DateiSchreiben(kaputt, std::string(300, 'x'));
+    const std::string auswahl = FixturPfad("auswahl", "auswahl.SPR"), auswahlKonfig = FixturPfad("auswahl", "SPRILO.INI");
+    std::string ae20, ae21;   // the word's limit counts characters, not bytes
+    for (int i = 0; i < 20; ++i)
+        ae20 += "ä";
+    ae21 = ae20 + "ä";
     const std::string jahr2003 = DateiInhalt(FixturPfad("grund", "expected_verbrauch_jahr_2003.txt")),
                       kopfzeile = jahr2003.substr(0, jahr2003.find('\n') + 1);
     std::vector<std::tuple<std::vector<std::string>, int, std::string>> faelle;
@@ -87,13 +92,26 @@ TEST(Cli, aufrufeGebenIhrenRueckgabewertUndIhreAusgabe)
         {"verbrauch", "a.SPR", "--sortierung", "6"}, {"verbrauch", "a.SPR", "--zeitraum", "13/2003", "01/2004"},
         {"verbrauch", "a.SPR", "--zeitraum", "01/2003"}, {"verbrauch", "a.SPR", "--letzte", "--jahr", "2003"},
         {"verbrauch", "a.SPR", "--einzeln", "--monatsweise"}, {"verbrauch", "a.SPR", "--heute", "31.02.2003"},
-        {"umwandeln", "a.SPR"}, {"pruefen", "a.SPR", "--konfig"}};
+        {"umwandeln", "a.SPR"}, {"pruefen", "a.SPR", "--konfig"},
+        {"auswahl", "a.SPR", "--tankstelle", "0"}, {"auswahl", "a.SPR", "--tankstelle", "x"},
+        {"auswahl", "a.SPR", "--wort", std::string(21, 'x')}, {"auswahl", "a.SPR", "--wort", ae21},
+        {"auswahl", "a.SPR", "--tankstelle", "1", "--sonstige"}, {"auswahl", "a.SPR", "--sonstige", "--wort", "x"},
+        {"auswahl", "a.SPR", "--alle-tankstellen", "--alle-tankstellen"},
+        {"auswahl", "a.SPR", "--sortierung", "5"}, {"auswahl", "a.SPR", "--sortierung", "0"},
+        {"auswahl", "a.SPR", "--jahr", "2004", "--alle-jahre"}, {"auswahl", "a.SPR", "--letzte"},
+        {"auswahl", "a.SPR", "--monatsweise"}, {"verbrauch", "a.SPR", "--alle-jahre"},
+        {"verbrauch", "a.SPR", "--sonstige"},
+        // Entry 5 of a list of four, and any entry without a list, are known only after loading.
+        {"auswahl", auswahl, "--konfig", auswahlKonfig, "--tankstelle", "5"}, {"auswahl", auswahl, "--tankstelle", "1"}};
     for (const auto &argumente : falsch)
         faelle.emplace_back(argumente, CliAufruffehler, "");
     faelle.insert(faelle.end(), {
         // A damaged or missing file.
         {{"pruefen", kaputt}, CliUnbrauchbar, "Meldung: 8002\n"}, {{"liste", kaputt}, CliUnbrauchbar, ""},
         {{"pruefen", fehlt}, CliNichtGeoeffnet, "Meldung: 8106\n"}, {{"verbrauch", fehlt}, CliNichtGeoeffnet, ""},
+        {{"auswahl", kaputt}, CliUnbrauchbar, "Meldung: 8002\n"}, {{"auswahl", fehlt}, CliNichtGeoeffnet, "Meldung: 8106\n"},
+        // A word of 20 characters is taken (and found nowhere).
+        {{"auswahl", auswahl, "--wort", ae20}, CliNichtsGefunden, "Meldung: 8205\n"},
         // Nothing found: the heading alone.
         {{"verbrauch", grund, "--jahr", "2004"}, CliNichtsGefunden, kopfzeile},
         // "This year" follows the given day.
@@ -112,6 +130,17 @@ TEST(Cli, aufrufeGebenIhrenRueckgabewertUndIhreAusgabe)
     std::string fehler;
     Aufrufen({"verbrauch", "a.SPR", "--sortierung", "6"}, &fehler);
     EXPECT_EQ(fehler.substr(0, fehler.find('\n')), "Nach --sortierung fehlt eine Zahl von 1 bis 5.");
+    Aufrufen({"auswahl", "a.SPR", "--sortierung", "5"}, &fehler);
+    EXPECT_EQ(fehler.substr(0, fehler.find('\n')), "Nach --sortierung fehlt eine Zahl von 1 bis 4.");
+    Aufrufen({"auswahl", auswahl, "--konfig", auswahlKonfig, "--tankstelle", "5"}, &fehler);
+    EXPECT_EQ(fehler.substr(0, fehler.find('\n')), "Die Tankstellenliste hat 4 Einträge; --tankstelle 5 gibt es nicht.");
+    // The list's last entry is a station of its own, not the "sonstige".
+    const TLauf letzte = Aufrufen({"auswahl", auswahl, "--konfig", auswahlKonfig, "--tankstelle", "4"});
+    EXPECT_EQ(letzte.Code, CliOk);
+    EXPECT_EQ(letzte.Aus.substr(0, letzte.Aus.find('\n')), "Auswahl\tNur die Tankstelle 'Esso Südring' aus allen Jahren.");
+    EXPECT_NE(letzte.Aus.find("\tEsso Südring\t"), std::string::npos);
+    Aufrufen({"auswahl", "a.SPR", "--wort", ae21}, &fehler);
+    EXPECT_EQ(fehler.substr(0, fehler.find('\n')), "Das Wort nach --wort darf höchstens 20 Zeichen lang sein.");
     Aufrufen({"pruefen", kaputt}, &fehler);
     EXPECT_EQ(fehler, "Die Datendatei '" + kaputt + "' war fehlerhaft.\nDie Daten können nicht benutzt werden.\n\n"
                                                      "Code : 8002\n");
