@@ -22,7 +22,9 @@ struct TAenderungsErgebnis {
 
 // Reads every input of the change panel at once. The fill-up's own old
 // odometer reading alterKMStand is allowed again. When several fields are
-// faulty, the one nearest the top of the panel is reported.
+// faulty, the one nearest the top of the panel is reported; of the litres
+// and the shut-off value below them, the shut-off value's error wins, as
+// it is read after the litres it is measured against.
 TAenderungsErgebnis AenderungPruefen(const TAenderungsEingabe &eingabe, int32_t alterKMStand);
 
 // True when any stored field of the two records differs.
