@@ -708,8 +708,6 @@ void TForm1::MP_2_8Click()
 
 // ---- commands of later windows ----------------------------------------------------
 
-void TForm1::MP_3_2Click() {}
-void TForm1::MP_3_3Click() {}
 void TForm1::MP_4_1Click() {}
 void TForm1::MP_4_2Click() {}
 void TForm1::MP_4_3Click() {}

@@ -100,9 +100,11 @@ public:
     void LadenClick();
     bool SpeichernClick(QObject *sender);
 
-    // Commands of the windows still to come: wired, no effect yet.
+    // Changing and deleting fill-ups in the list window (DatenAendern.cpp).
     void MP_3_2Click();
     void MP_3_3Click();
+
+    // Commands of the windows still to come: wired, no effect yet.
     void MP_4_1Click();
     void MP_4_2Click();
     void MP_4_3Click();

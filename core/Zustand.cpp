@@ -5,6 +5,7 @@
 #include "Sprilo_Dek.h"
 #include "browse/Auswahl.h"
 #include "consumption/Verbrauchswerte.h"
+#include "print/Druckuebergabe.h"
 
 void GlobalenZustandZuruecksetzen()
 {
@@ -13,4 +14,5 @@ void GlobalenZustandZuruecksetzen()
     VerbrauchsZustandZuruecksetzen();
     EingabeZustandZuruecksetzen();
     AuswahlZustandZuruecksetzen();
+    DruckuebergabeZuruecksetzen();
 }
