@@ -11,6 +11,7 @@
 #include "Sprilo_V.h"
 #include "Symbole.h"
 #include "Zusatz1.h"
+#include "browse/PanelTankAnsicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -428,6 +429,9 @@ void TForm1::ArbeitsbereichAufbauen()
     PanelEingabe->setObjectName(u"PanelEingabe"_s);
     PanelTankList = new TPanelTankList(this, Arbeitsflaeche);
     PanelTankList->setObjectName(u"PanelTankList"_s);
+    PanelTankAnsicht = new TPanelTankAnsicht(true, Arbeitsflaeche);
+    connect(PanelTankAnsicht, &TPanelTankAnsicht::ButtonClick, this, &TForm1::PTA_ButtonClick);
+    connect(PanelTankAnsicht, &TPanelTankAnsicht::ZeichenAbgelehnt, this, &TForm1::ZeichenAbgelehnt);
     struct TPanel {
         QWidget *Panel;
         const char *Name;
@@ -436,7 +440,7 @@ void TForm1::ArbeitsbereichAufbauen()
     const TPanel panels[] = {
         {PanelEingabe, "PanelEingabe", 170},
         {PanelTankList, "PanelTankList", 250},
-        {new QFrame(Arbeitsflaeche), "PanelTankAnsicht", 180},
+        {PanelTankAnsicht, "PanelTankAnsicht", 180},
         {new QFrame(Arbeitsflaeche), "PanelVerbrauch", 190},
         {new QFrame(Arbeitsflaeche), "PanelLPreis", 200},
         {new QFrame(Arbeitsflaeche), "PanelReichweite", 210},
@@ -451,11 +455,10 @@ void TForm1::ArbeitsbereichAufbauen()
     }
     // Hidden panels do not count in the layout; the work area must still
     // be large enough for the largest of them.
-    Arbeitsflaeche->setMinimumSize(
-        std::max({Arbeitsflaeche->minimumWidth(), PanelEingabe->minimumSizeHint().width(),
-                  PanelTankList->minimumSizeHint().width()}),
-        std::max(PanelEingabe->minimumSizeHint().height(), PanelTankList->minimumSizeHint().height()));
-    PanelTankAnsicht = panels[2].Panel;
+    QSize groesste(Arbeitsflaeche->minimumWidth(), 0);
+    for (QWidget *p : std::initializer_list<QWidget *>{PanelEingabe, PanelTankList, PanelTankAnsicht})
+        groesste = groesste.expandedTo(p->minimumSizeHint());
+    Arbeitsflaeche->setMinimumSize(groesste);
     PanelVerbrauch = panels[3].Panel;
     PanelLPreis = panels[4].Panel;
     PanelReichweite = panels[5].Panel;
@@ -708,7 +711,6 @@ void TForm1::MP_2_8Click()
 
 // ---- commands of later windows ----------------------------------------------------
 
-void TForm1::MP_4_1Click() {}
 void TForm1::MP_4_2Click() {}
 void TForm1::MP_4_3Click() {}
 void TForm1::MP_4_4Click() {}

@@ -15,6 +15,7 @@ class QPushButton;
 class QToolButton;
 class TPanelEingabe;
 class TPanelTankList;
+class TPanelTankAnsicht;
 
 // A label that shortens its text with "..." in the middle when it does not
 // fit; text() keeps the whole text.
@@ -100,12 +101,16 @@ public:
     void LadenClick();
     bool SpeichernClick(QObject *sender);
 
+    // The fill-up selection and the list window in view mode
+    // (TankAnsicht.cpp).
+    void MP_4_1Click();
+    void PTA_ButtonClick(QObject *sender);
+
     // Changing and deleting fill-ups in the list window (DatenAendern.cpp).
     void MP_3_2Click();
     void MP_3_3Click();
 
     // Commands of the windows still to come: wired, no effect yet.
-    void MP_4_1Click();
     void MP_4_2Click();
     void MP_4_3Click();
     void MP_4_4Click();
@@ -195,7 +200,7 @@ public:
     QWidget *Arbeitsflaeche = nullptr;
     TPanelEingabe *PanelEingabe = nullptr;
     TPanelTankList *PanelTankList = nullptr;
-    QWidget *PanelTankAnsicht = nullptr;
+    TPanelTankAnsicht *PanelTankAnsicht = nullptr;
     QWidget *PanelVerbrauch = nullptr;
     QWidget *PanelLPreis = nullptr;
     QWidget *PanelReichweite = nullptr;

@@ -5,6 +5,7 @@
 #include "PanelEingabe.h"
 #include "PanelTankList.h"
 #include "Sprilo_V.h"
+#include "browse/PanelTankAnsicht.h"
 
 #include <QAction>
 #include <QGroupBox>
