@@ -5,6 +5,7 @@
 #include "Meldungen.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
+#include "Widgethilfen.h"
 #include "Zusatz1.h"
 
 #include <QAction>
@@ -23,15 +24,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-std::string Text(const QString &text)
-{
-    return text.toStdString();
-}
-
-} // namespace
 
 // ---- TPanelEingabe ------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "Sprilo_1.h"
 
 #include "Eingabefelder.h"
+#include "browse/PanelTankAnsicht.h"
 #include "Format.h"
 #include "Hilfe.h"
 #include "Konfiguration.h"
@@ -10,8 +11,8 @@
 #include "Sprilo_Dek.h"
 #include "Sprilo_V.h"
 #include "Symbole.h"
+#include "Widgethilfen.h"
 #include "Zusatz1.h"
-#include "browse/PanelTankAnsicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,31 +54,6 @@ int StatusBreiteFuer(const QFontMetrics &m)
                                 u"Letzte Tankfüllung vom :  31.12.2099 bei KM 9.999.999"_s})
         breite = std::max(breite, m.horizontalAdvance(text) + 2 * m.averageCharWidth() + 24);
     return breite;
-}
-
-QString Q(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-QColor Farbe(int nr)
-{
-    return QColor::fromRgb(FarbeNr(nr));
-}
-
-// The widget keeps its room in the layout while it is hidden.
-void BleibtVerborgenStehen(QWidget *w)
-{
-    QSizePolicy politik = w->sizePolicy();
-    politik.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(politik);
-}
-
-void FarbeSetzen(QWidget *w, QPalette::ColorRole rolle, const QColor &farbe)
-{
-    QPalette p = w->palette();
-    p.setColor(rolle, farbe);
-    w->setPalette(p);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include "Eingabefelder.h"
 #include "Hilfe.h"
+#include "Widgethilfen.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -27,20 +28,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QString Q(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-std::string Text(const QString &text)
-{
-    return text.toStdString();
-}
-
-} // namespace
 
 void TForm2::PanelAendernAufbauen(QWidget *flaeche)
 {

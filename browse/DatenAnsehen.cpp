@@ -11,6 +11,7 @@
 #include "print/Druckuebergabe.h"
 
 #include "Hilfe.h"
+#include "Widgethilfen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,23 +32,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString Q(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-QColor Farbe(int nr)
-{
-    return QColor::fromRgb(FarbeNr(nr));
-}
-
-void FarbeSetzen(QWidget *w, QPalette::ColorRole rolle, const QColor &farbe)
-{
-    QPalette p = w->palette();
-    p.setColor(rolle, farbe);
-    w->setPalette(p);
-}
 
 QFont Fett(QFont schrift)
 {

@@ -5,6 +5,7 @@
 #include "core/Konfiguration.h"
 #include "core/Monate.h"
 #include "core/Sprilo_Dek.h"
+#include "Widgethilfen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,11 +30,6 @@ namespace {
 // The word field takes at most this many characters (the setting could
 // hold 40).
 constexpr int MaxWortLaenge = 20;
-
-QString Q(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 // The radio of a setting 1..n; anything else counts as the first.
 QRadioButton *RadioFuer(std::initializer_list<QRadioButton *> radios, int wert)

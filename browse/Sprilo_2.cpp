@@ -7,6 +7,7 @@
 #include "print/Druckuebergabe.h"
 
 #include "Hilfe.h"
+#include "Widgethilfen.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -50,23 +51,6 @@ constexpr int DesignSpalten[FuellungsSpalten] = {80, 80, 249, 88, 88, 66, 33, 66
 // The columns together, with or without the mark column (the station
 // column is 20 narrower with it).
 constexpr int DesignSumme = 750;
-
-QString Q(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-QColor Farbe(int nr)
-{
-    return QColor::fromRgb(FarbeNr(nr));
-}
-
-void FarbeSetzen(QWidget *w, QPalette::ColorRole rolle, const QColor &farbe)
-{
-    QPalette p = w->palette();
-    p.setColor(rolle, farbe);
-    w->setPalette(p);
-}
 
 // The widget keeps its room in the layout while it is hidden.
 void BleibtStehen(QWidget *w)

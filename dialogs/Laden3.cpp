@@ -7,6 +7,7 @@
 #include "Meldungen.h"
 #include "QtPlattform.h"
 #include "Sprilo_Dek.h"
+#include "Widgethilfen.h"
 #include "Zusatz1.h"
 
 #include <QApplication>
@@ -36,11 +37,6 @@ constexpr int DesignHoehe = 300;
 std::string S(const QString &text)
 {
     return text.toStdString();
-}
-
-QString Q(const std::string &text)
-{
-    return QString::fromStdString(text);
 }
 
 bool IstVerzeichnis(const QString &pfad)
