@@ -94,10 +94,7 @@ TPanelEingabe::TPanelEingabe(TForm1 *form1, QWidget *parent)
     PE_Edit5->setSizePolicy(bleibt);
 
     auto knopf = [this](const char *name, const QString &text, const QString &hinweis) {
-        auto *k = new QPushButton(text, this);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setToolTip(hinweis);
-        return k;
+        return Knopf(this, name, text, hinweis);
     };
     PE_Button1 = knopf("PE_Button1", u"Daten üb&ernehmen  &&  Weiter"_s,
                        u"Übernimmt die Tankfüllung und setzt die Dateneingabe fort"_s);

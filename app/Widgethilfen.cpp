@@ -2,6 +2,7 @@
 
 #include "Zusatz1.h"
 
+#include <QPushButton>
 #include <QSizePolicy>
 #include <QWidget>
 
@@ -22,4 +23,12 @@ void BleibtVerborgenStehen(QWidget *w)
     QSizePolicy politik = w->sizePolicy();
     politik.setRetainSizeWhenHidden(true);
     w->setSizePolicy(politik);
+}
+
+QPushButton *Knopf(QWidget *eltern, const char *name, const QString &text, const QString &hinweis)
+{
+    auto *k = new QPushButton(text, eltern);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setToolTip(hinweis);
+    return k;
 }

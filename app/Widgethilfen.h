@@ -8,6 +8,7 @@
 
 #include <string>
 
+class QPushButton;
 class QWidget;
 
 inline QString Q(const std::string &text)
@@ -25,3 +26,5 @@ QColor Farbe(int nr);
 void FarbeSetzen(QWidget *w, QPalette::ColorRole rolle, const QColor &farbe);
 // The widget keeps its room in the layout while it is hidden.
 void BleibtVerborgenStehen(QWidget *w);
+// A push button with its control name and hint.
+QPushButton *Knopf(QWidget *eltern, const char *name, const QString &text, const QString &hinweis);

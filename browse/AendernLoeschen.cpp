@@ -110,10 +110,7 @@ void TForm2::PanelAendernAufbauen(QWidget *flaeche)
     PA_Label8 = beschriftung("PA_Label8", u"&vollgetankt bei Liter :"_s, PA_Edit5);
 
     auto knopf = [p](const char *name, const QString &text, const QString &hinweis) {
-        auto *k = new QPushButton(text, p);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setToolTip(hinweis);
-        return k;
+        return Knopf(p, name, text, hinweis);
     };
     PA_Button1 = knopf("PA_Button1", u"Änd&erungen übernehmen"_s, u"Übernimmt die Änderungen"_s);
     PA_Button2 = knopf("PA_Button2", u"Änderungen n&icht übernehmen"_s, u"Bricht die Daten-Änderung ab"_s);

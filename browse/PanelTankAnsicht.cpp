@@ -155,9 +155,7 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
 
     // ---- buttons
     auto knopf = [this](const char *name, const QString &text, const QString &hinweis) {
-        auto *k = new QPushButton(text, this);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setToolTip(hinweis);
+        QPushButton *k = Knopf(this, name, text, hinweis);
         // Enter on a focused button presses that one, as in a dialog.
         k->setAutoDefault(true);
         connect(k, &QPushButton::clicked, this, [this, k] { Q_EMIT ButtonClick(k); });

@@ -52,14 +52,6 @@ constexpr int DesignSpalten[FuellungsSpalten] = {80, 80, 249, 88, 88, 66, 33, 66
 // column is 20 narrower with it).
 constexpr int DesignSumme = 750;
 
-// The widget keeps its room in the layout while it is hidden.
-void BleibtStehen(QWidget *w)
-{
-    QSizePolicy politik = w->sizePolicy();
-    politik.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(politik);
-}
-
 QFont Fett(QFont schrift)
 {
     schrift.setBold(true);
@@ -218,7 +210,7 @@ QWidget *TForm2::KopfAufbauen()
     LP1_Label1 = new QLabel(LabelPanel1);
     LP1_Label1->setObjectName(u"LP1_Label1"_s);
     FarbeSetzen(LP1_Label1, QPalette::WindowText, Farbe(4));
-    BleibtStehen(LP1_Label1);
+    BleibtVerborgenStehen(LP1_Label1);
     LP1_Label3 = new QLabel(u"Datenzustand :"_s, LabelPanel1);
     LP1_Label3->setObjectName(u"LP1_Label3"_s);
     LP1_Label3b = new QLabel(LabelPanel1);
@@ -258,7 +250,7 @@ QWidget *TForm2::KopfAufbauen()
     lp2->setColumnStretch(0, 1);
 
     for (QWidget *w : {static_cast<QWidget *>(LabelPanel1), static_cast<QWidget *>(LabelPanel2)}) {
-        BleibtStehen(w);
+        BleibtVerborgenStehen(w);
         raster->addWidget(w, 0, 0);
     }
 
@@ -368,7 +360,7 @@ QWidget *TForm2::FlaecheAufbauen()
 
     // Hidden panels must still count, so that the window has room for them.
     for (QWidget *w : std::initializer_list<QWidget *>{SortInfo, PanelAendern, PanelTankAnsicht, DatInfo1}) {
-        BleibtStehen(w);
+        BleibtVerborgenStehen(w);
         w->raise();
     }
     return flaeche;
@@ -381,10 +373,7 @@ QWidget *TForm2::KnoepfeAufbauen()
     auto *knoepfe = new QHBoxLayout(zeile);
     knoepfe->setContentsMargins(0, 0, 0, 0);
     auto knopf = [zeile](const char *name, const QString &text, const QString &hinweis) {
-        auto *k = new QPushButton(text, zeile);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setToolTip(hinweis);
-        return k;
+        return Knopf(zeile, name, text, hinweis);
     };
     Aend_B1 = knopf("Aend_B1", u"&Datensatz ändern"_s, u"Markierten Datensatz ändern"_s);
     Del_B1 = knopf("Del_B1", u"&Datensatz löschen"_s, u"Markierten Datensatz löschen"_s);
