@@ -9,8 +9,13 @@
 #include <cstdint>
 
 // Width of the graph's drawing surface in pixels / 561; computed when the
-// consumption window is made, before any graph or chart is drawn.
+// consumption window is made, before any graph or chart is drawn; 1 after
+// VerbrauchsZustandZuruecksetzen.
 extern long double Grafikfaktor;
+
+// Graph units to whole pixels: times Grafikfaktor, rounded to nearest with
+// halves to even. Every graph coordinate goes through here.
+int GrafikPixel(long double einheiten);
 
 // Which values the five rows show and which one is marked; numbers are the
 // values' Nr (1-based).
@@ -20,9 +25,11 @@ struct TGraphFenster {
     uint8_t MarkierteZeile = 1;     // 1..5
 };
 
-// Draws the whole graph of VerbrauchsListe. First moves the window of five
-// rows as little as needed to show MarkierterWert and sets MarkierteZeile.
-// Returns true when the marked value did not end with a full tank.
+// Draws the whole graph of VerbrauchsListe in the surface's current font.
+// First moves the window of five rows as little as needed to show
+// MarkierterWert and sets MarkierteZeile. Returns true when the marked value
+// did not end with a full tank; an empty list draws the bare grid and gives
+// false.
 bool ZeichneVerbrauchsGraph(TZeichenflaeche &flaeche, TGraphFenster &fenster);
 
 // The row 1..5 at pixel height y of the surface, 0 outside the rows; at a

@@ -1,5 +1,6 @@
 #include "Verbrauchswerte.h"
 
+#include "Verbrauchsgraph.h"
 #include "core/Cp1252.h"
 #include "core/Zusatz1.h"
 
@@ -218,6 +219,7 @@ void VerbrauchsZustandZuruecksetzen()
     HoechsterVerbrauch = TVerbrauchsWert();
     SkalaSchritt = 1;
     SkalaUnten = 0;
+    Grafikfaktor = 1;
 }
 
 void ErmittleVerbrauchswerte()
