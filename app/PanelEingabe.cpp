@@ -35,11 +35,7 @@ TPanelEingabe::TPanelEingabe(TForm1 *form1, QWidget *parent)
 
     PE_Label1 = new QLabel(this);
     PE_Label1->setObjectName(u"PE_Label1"_s);
-    QFont ueberschrift = PE_Label1->font();
-    ueberschrift.setBold(true);
-    if (ueberschrift.pointSizeF() > 0)
-        ueberschrift.setPointSizeF(ueberschrift.pointSizeF() * 1.2);
-    PE_Label1->setFont(ueberschrift);
+    UeberschriftSchrift(PE_Label1);
 
     auto feld = [this](const char *name, int maxLaenge, const QString &hinweis) {
         auto *e = new QLineEdit(this);

@@ -1,9 +1,9 @@
 #include "PanelTankAnsicht.h"
 
+#include "Auswahllisten.h"
 #include "Eingabefelder.h"
 #include "consumption/Verbrauchswerte.h"
 #include "core/Konfiguration.h"
-#include "core/Monate.h"
 #include "core/Sprilo_Dek.h"
 #include "Widgethilfen.h"
 
@@ -31,25 +31,6 @@ namespace {
 // hold 40).
 constexpr int MaxWortLaenge = 20;
 
-// The radio of a setting 1..n; anything else counts as the first.
-QRadioButton *RadioFuer(std::initializer_list<QRadioButton *> radios, int wert)
-{
-    const int i = wert >= 1 && wert <= static_cast<int>(radios.size()) ? wert - 1 : 0;
-    return radios.begin()[i];
-}
-
-// The number 1..n of sender among radios, 0 when it is none of them.
-uint8_t NummerVon(std::initializer_list<QRadioButton *> radios, const QObject *sender)
-{
-    uint8_t nr = 0;
-    for (QRadioButton *r : radios) {
-        ++nr;
-        if (r == sender)
-            return nr;
-    }
-    return 0;
-}
-
 } // namespace
 
 TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
@@ -61,11 +42,7 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
 
     PTA_Label1 = new QLabel(u"Daten und Zusammenfassung ansehen"_s, this);
     PTA_Label1->setObjectName(u"PTA_Label1"_s);
-    QFont ueberschrift = PTA_Label1->font();
-    ueberschrift.setBold(true);
-    if (ueberschrift.pointSizeF() > 0)
-        ueberschrift.setPointSizeF(ueberschrift.pointSizeF() * 1.2);
-    PTA_Label1->setFont(ueberschrift);
+    UeberschriftSchrift(PTA_Label1);
     PTA_Label2 = new QLabel(u"Daten werden zusammengestellt nach ..."_s, this);
     PTA_Label2->setObjectName(u"PTA_Label2"_s);
 
@@ -85,16 +62,7 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
         auto *c = new QComboBox(g);
         c->setObjectName(QString::fromLatin1(name));
         c->setToolTip(hinweis);
-        c->setMaxVisibleItems(12);
-        // Styles that open a list over the current entry ignore the
-        // line count and would show years of months at once.
-        c->setStyleSheet(u"QComboBox { combobox-popup: 0; }"_s);
-        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        // The inputs of a choice appear and disappear; the group keeps its
-        // size so that nothing below it moves.
-        QSizePolicy bleibt = c->sizePolicy();
-        bleibt.setRetainSizeWhenHidden(true);
-        c->setSizePolicy(bleibt);
+        AuswahllisteEinrichten(c);
         return c;
     };
 
@@ -111,11 +79,7 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
     PTA_G1E1->setObjectName(u"PTA_G1E1"_s);
     PTA_G1E1->setToolTip(u"Welches Wort soll im Tankstellen-Namen enthalten sein ?"_s);
     PTA_G1E1->setMaxLength(MaxWortLaenge);
-    {
-        QSizePolicy bleibt = PTA_G1E1->sizePolicy();
-        bleibt.setRetainSizeWhenHidden(true);
-        PTA_G1E1->setSizePolicy(bleibt);
-    }
+    BleibtVerborgenStehen(PTA_G1E1);
     // The word is kept in the configuration file.
     NurSpeicherbareZeichen(PTA_G1E1, [this](const QString &hinweis) { Q_EMIT ZeichenAbgelehnt(hinweis); });
 
@@ -128,16 +92,11 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
     PTA_G2C1 = liste(PTA_GB2, "PTA_G2C1", u"Welches Jahr ?"_s);
     PTA_G2C2 = liste(PTA_GB2, "PTA_G2C2", QString());
     PTA_G2C3 = liste(PTA_GB2, "PTA_G2C3", QString());
-    // Room for "12/2004" in every one of them, whatever the lists hold.
-    for (QComboBox *c : {PTA_G2C1, PTA_G2C2, PTA_G2C3})
-        c->setMinimumContentsLength(7);
     auto beschriftung = [](QGroupBox *g, const char *name, const QString &text, QWidget *partner) {
         auto *l = new QLabel(text, g);
         l->setObjectName(QString::fromLatin1(name));
         l->setBuddy(partner);
-        QSizePolicy bleibt = l->sizePolicy();
-        bleibt.setRetainSizeWhenHidden(true);
-        l->setSizePolicy(bleibt);
+        BleibtVerborgenStehen(l);
         return l;
     };
     PTA_G2L1 = beschriftung(PTA_GB2, "PTA_G2L1", u"&von"_s, PTA_G2C2);
@@ -294,26 +253,8 @@ void TPanelTankAnsicht::Fuellen()
     PTA_G2R1->setText(u"Nur &dieses Jahr  ("_s + jahr + u')');
     PTA_G2R1->setToolTip(u"Nur das Jahr "_s + jahr);
 
-    PTA_G2C1->clear();
-    PTA_G2C2->clear();
-    PTA_G2C3->clear();
-    if (!Fuellungen.empty()) {
-        const TDatum &erste = Fuellungen.front().Datum;
-        const TDatum &letzte = Fuellungen.back().Datum;
-        for (uint16_t j : JahresListe(erste, letzte))
-            PTA_G2C1->addItem(QString::number(j));
-        PTA_G2C1->setCurrentIndex(std::max(0, PTA_G2C1->findText(QString::number(AuswahlJahr))));
-
-        const std::vector<std::string> monate = MonatsListe(erste, letzte);
-        for (const std::string &m : monate) {
-            PTA_G2C2->addItem(Q(m));
-            PTA_G2C3->addItem(Q(m));
-        }
-        const int von = MonatsIndex(monate, AuswahlVon);
-        const int bis = MonatsIndex(monate, AuswahlBis);
-        PTA_G2C2->setCurrentIndex(von >= 0 ? von : 0);
-        PTA_G2C3->setCurrentIndex(bis >= 0 ? bis : PTA_G2C3->count() - 1);
-    }
+    JahreFuellen(PTA_G2C1, AuswahlJahr);
+    MonateFuellen(PTA_G2C2, PTA_G2C3, AuswahlVon, AuswahlBis);
 
     RadioFuer({PTA_G3R1, PTA_G3R2, PTA_G3R3, PTA_G3R4}, FuellungsSortierung)->setChecked(true);
     PTA_G3CB1->setChecked(FuellungenUmgekehrt);
@@ -373,21 +314,12 @@ void TPanelTankAnsicht::WechselEintrag(QObject *sender)
     } else if (sender == PTA_G1E1) {
         AuswahlWort = PTA_G1E1->text().toStdString();
     } else if (sender == PTA_G2C1) {
-        bool ok = false;
-        const uint16_t jahr = PTA_G2C1->currentText().toUShort(&ok);
-        if (ok)
-            AuswahlJahr = jahr;
+        JahrLesen(PTA_G2C1, AuswahlJahr);
     } else if (sender == PTA_G2C2 || sender == PTA_G2C3) {
         // Both lists are read every time, and the lists themselves stay as
         // chosen: a start after the end is only swapped in the settings, so
         // the user may still go on to move the end.
-        if (PTA_G2C2->currentIndex() < 0 || PTA_G2C3->currentIndex() < 0)
-            return;
-        TDatum von = MonatsEintragLesen(PTA_G2C2->currentText().toStdString());
-        TDatum bis = MonatsEintragLesen(PTA_G2C3->currentText().toStdString());
-        ZeitraumOrdnen(von, bis);
-        AuswahlVon = von;
-        AuswahlBis = bis;
+        ZeitraumLesen(PTA_G2C2, PTA_G2C3, AuswahlVon, AuswahlBis);
     } else if (sender == PTA_G3CB1) {
         FuellungenUmgekehrt = PTA_G3CB1->isChecked();
     }
@@ -401,27 +333,8 @@ void TPanelTankAnsicht::JahrUndZeitraumUebernehmen()
 
 void TPanelTankAnsicht::keyPressEvent(QKeyEvent *ereignis)
 {
-    // Keys the focused control left alone: Enter takes the settings, Esc
-    // closes the panel, as the default and cancel buttons of a dialog would.
-    // A focused button has taken Enter itself already.
-    const auto mod = ereignis->modifiers() & ~Qt::KeypadModifier;
-    if (mod == Qt::NoModifier) {
-        switch (ereignis->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            PTA_Button1->click();
-            ereignis->accept();
-            return;
-        case Qt::Key_Escape:
-            if (PTA_Button2) {
-                PTA_Button2->click();
-                ereignis->accept();
-                return;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    QFrame::keyPressEvent(ereignis);
+    // Enter takes the settings, Esc closes the panel, as the default and
+    // cancel buttons of a dialog would.
+    if (!DialogTaste(ereignis, PTA_Button1, PTA_Button2))
+        QFrame::keyPressEvent(ereignis);
 }

@@ -11,6 +11,8 @@
 #include "Zustand.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include <functional>
@@ -88,4 +90,16 @@ inline QList<TMeldungsNr> GezeigteMeldungsNr()
     for (const TMeldung &m : TQtPlattform::GezeigteMeldungen())
         nr << m.Nr;
     return nr;
+}
+
+// Clicks a radio button or check box on its mark, as a user would: the
+// button answers only to clicks on its mark and its text, and a layout may
+// make it much wider than those.
+inline void AufMarkeKlicken(QAbstractButton *knopf)
+{
+    QStyleOptionButton option;
+    option.initFrom(knopf);
+    const auto marke =
+        qobject_cast<QCheckBox *>(knopf) ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
+    QTest::mouseClick(knopf, Qt::LeftButton, {}, knopf->style()->subElementRect(marke, &option, knopf).center());
 }

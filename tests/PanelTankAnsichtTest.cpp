@@ -270,8 +270,8 @@ private slots:
         FuellungsSortierung = 1;
         m_form->MP_4_1Click();
         if (!vorher.isEmpty())
-            QTest::mouseClick(p->findChild<QRadioButton *>(vorher), Qt::LeftButton);
-        QTest::mouseClick(p->findChild<QRadioButton *>(radio), Qt::LeftButton);
+            AufMarkeKlicken(p->findChild<QRadioButton *>(vorher));
+        AufMarkeKlicken(p->findChild<QRadioButton *>(radio));
         QTEST(u"%1 %2 %3"_s.arg(TankstellenAuswahl).arg(JahresAuswahl).arg(FuellungsSortierung),
               "erwEinstellungen");
         QTEST(Eingaben(), "erwEingaben");
@@ -293,7 +293,7 @@ private slots:
         Waehlen(p->PTA_G1C1, u"Shell"_s);
         QCOMPARE(int(AuswahlTankstelleNr), 1);
 
-        QTest::mouseClick(p->PTA_G1R3, Qt::LeftButton);
+        AufMarkeKlicken(p->PTA_G1R3);
         p->PTA_G1E1->selectAll();
         QTest::keyClicks(p->PTA_G1E1, u"nord"_s);
         QCOMPARE(QString::fromStdString(AuswahlWort), u"nord"_s);
@@ -308,20 +308,20 @@ private slots:
         QVERIFY(m_form->FehlerBox1->isVisible());
         QVERIFY(m_form->FehlerLabel1->text().contains(u"'Ł'"_s));
 
-        QTest::mouseClick(p->PTA_G2R2, Qt::LeftButton);
+        AufMarkeKlicken(p->PTA_G2R2);
         Waehlen(p->PTA_G2C1, u"2004"_s);
         QCOMPARE(int(AuswahlJahr), 2004);
 
-        QTest::mouseClick(p->PTA_G2R3, Qt::LeftButton);
+        AufMarkeKlicken(p->PTA_G2R3);
         Waehlen(p->PTA_G2C2, u"05/2004"_s);
         Waehlen(p->PTA_G2C3, u"02/2004"_s);
         QCOMPARE(Datum(AuswahlVon), u"1.2.2004"_s);
         QCOMPARE(Datum(AuswahlBis), u"32.5.2004"_s);
         QCOMPARE(p->PTA_G2C2->currentText(), u"05/2004"_s);   // as the user left them
 
-        QTest::mouseClick(p->PTA_G3CB1, Qt::LeftButton);
+        AufMarkeKlicken(p->PTA_G3CB1);
         QVERIFY(FuellungenUmgekehrt);
-        QTest::mouseClick(p->PTA_G3CB1, Qt::LeftButton);
+        AufMarkeKlicken(p->PTA_G3CB1);
         QVERIFY(!FuellungenUmgekehrt);
     }
 

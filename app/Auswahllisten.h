@@ -1,0 +1,31 @@
+// The drop-down lists of the selection panels: twelve lines when open, the
+// years and months from the first to the last fill-up, and the chosen
+// entries read back for the settings.
+#pragma once
+
+#include "core/Sprilo_Dek.h"
+
+#include <cstdint>
+
+class QComboBox;
+
+// Opens with twelve lines whatever the style does, has room for "12/2004"
+// and keeps its room in the layout while hidden.
+void AuswahllisteEinrichten(QComboBox *liste);
+
+// Every year from the first to the last fill-up, ascending; selects jahr,
+// else the first entry. Empty without fill-ups.
+void JahreFuellen(QComboBox *liste, uint16_t jahr);
+
+// Both lists get every month from the first to the last fill-up ("MM/JJJJ");
+// von selects the month of zeitraumVon, else its first entry, bis the month
+// of zeitraumBis, else its last. Empty without fill-ups.
+void MonateFuellen(QComboBox *von, QComboBox *bis, const TDatum &zeitraumVon, const TDatum &zeitraumBis);
+
+// The selected year; false (jahr untouched) when nothing is selected.
+bool JahrLesen(const QComboBox *liste, uint16_t &jahr);
+
+// The two selected months as a period: the earlier one first with day 1, the
+// later one with day 32. The lists themselves stay as chosen. False (the
+// dates untouched) when a list has nothing selected.
+bool ZeitraumLesen(const QComboBox *von, const QComboBox *bis, TDatum &zeitraumVon, TDatum &zeitraumBis);
