@@ -153,6 +153,19 @@ constexpr TVorlage Vorlagen[] = {
      "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
      "Die Daten können nicht betrachtet und analysiert werden.\r\r"
      "Ändern Sie vorher die entsprechenden Datensätze."},
+    {N::LogischeFehlerVerbrauch, 8003, true, F, OkHilfe, 5, true,
+     "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
+     "Die Verbrauchswerte können nicht betrachtet und analysiert werden.\r\r"
+     "Ändern Sie vorher die entsprechenden Datensätze."},
+    {N::KeineVerbrauchswerte, 8206, true, I, OkHilfe, 1, false,
+     "Es wurden keine Verbrauchswerte gefunden, die den gemachten Einstellungen entsprechen.\r\r"
+     "Es wurden die Verbrauchswerte \r"
+     "%1 gesucht.\r\r"
+     "Wahrscheinlich wurde %2 (noch) keine Tankfüllung eingegeben."},
+    {N::GrafikNurNachDatum, 8208, true, I, OkHilfe, 2, false,
+     "Auf die graphische Ansicht kann nur umgeschalten werden,\r"
+     "wenn die Verbrauchswerte nach Datum sortiert sind.\r\r"
+     "Bitte wählen Sie im Menüpunkt  \"Sortierung ...\" den Punkt  \"... nach Datum\"  aus."},
     {N::KeineFuellungenGefunden, 8205, true, I, OkHilfe, 1, false,
      "Es wurden keine Tankfüllungen gefunden, die den gemachten Einstellungen entsprechen.\r\r"
      "Es wurden folgende Tankstellen gesucht:\r"

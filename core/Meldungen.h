@@ -62,6 +62,9 @@ enum class TMeldungsNr {
     // refusals
     LogischeFehlerDruck,            // 8003
     LogischeFehlerAnsicht,          // 8003
+    LogischeFehlerVerbrauch,        // 8003
+    KeineVerbrauchswerte,           // 8206: %1 what was searched, %2 where nothing was entered
+    GrafikNurNachDatum,             // 8208
     KeineFuellungenGefunden,        // 8205: %1 the selection text
     AlleDatenGeloescht,             // 8207
     AenderungUebernehmen,

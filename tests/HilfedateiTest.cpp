@@ -95,7 +95,7 @@ TEST(MitgelieferteHilfedatei, hatDieBenoetigtenThemenNummernUndVerweise)
 
     // Opened by key from help buttons, the help menu and the work panels.
     for (const char *s : {"Inhalt", "F1_All", "F5_All", "Ver_News", "FM_8003", "F1_DtEin", "TankList", "F1_SprMask",
-                          "F1_VBMask", "F1_LPMask", "F1_RWMask"}) {
+                          "F1_VBMask", "F1_LPMask", "F1_RWMask", "F3_VB_Tab", "F3_VB_Gr"}) {
         const THilfeThema *thema = datei.Thema(s);
         ASSERT_NE(thema, nullptr) << s;
         EXPECT_TRUE(!thema->Titel.empty() && thema->Text.size() > 100u) << s;
@@ -104,7 +104,8 @@ TEST(MitgelieferteHilfedatei, hatDieBenoetigtenThemenNummernUndVerweise)
     const std::pair<std::vector<int>, std::string> gruppen[] = {
         {{100}, "F1_All"}, {{600}, "F5_All"}, {{110, 111, 112, 113, 114, 115, 116, 117}, "Menue_Datei"},
         {{120, 121, 122, 123, 125, 126, 127, 128}, "Menue_Einstellungen"}, {{130, 131, 132, 133}, "Menue_Bearbeiten"},
-        {{140, 141, 142, 143, 144}, "Menue_Analysen"}, {{150, 151, 152, 153, 154, 155}, "Menue_Hilfen"}};
+        {{140, 141, 142, 143, 144}, "Menue_Analysen"}, {{150, 151, 152, 153, 154, 155}, "Menue_Hilfen"},
+        {{190}, "F1_VBMask"}, {{401, 402, 410}, "F3_VB_Tab"}, {{420}, "F3_VB_Gr"}, {{430}, "F3_Info"}};
     const auto schluessel = [&](int k) { return datei.ThemaZuKontext(k) ? datei.ThemaZuKontext(k)->Schluessel : ""; };
     for (const auto &[kontexte, erwartet] : gruppen)
         for (int k : kontexte)
