@@ -11,6 +11,7 @@
 #include "Sprilo_Z.h"
 #include "Zusatz1.h"
 #include "Zustand.h"
+#include "consumption/Sprilo_3.h"
 
 #include <QApplication>
 #include <QFont>
@@ -70,6 +71,9 @@ int SpriloAusfuehren()
     TForm1 form1;
     QObject::connect(&instanz, &TEinzelinstanz::Aktivieren, &form1, &TForm1::Aktivieren);
     form1.FormCreate();
+    // The consumption window sets Grafikfaktor, which every graph and chart
+    // needs, when it is made.
+    Form3Holen(&form1);
     ZusatzForm = new TZusatzForm(&form1);
     LadeSelfMade = new TLadeSelfMade(&form1);
     Form5 = new TForm5(&form1);

@@ -170,7 +170,6 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent *ereignis) override;   // FormActivate
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
     void MenueAufbauen(class QVBoxLayout *haupt);
@@ -196,9 +195,13 @@ private:
     void Sortieren();
     void InfoBoxFuellen();
     void BedienungFreigeben(bool an);
+    // Takes the list back from the print hand-over (the window closes).
+    void DruckuebergabeLoesen();
     void Zentrieren();
 
     QWidget *m_hauptfenster = nullptr;
+    // This window hid the main window and shows it again on closing.
+    bool m_hauptVerborgen = false;
     QStackedWidget *m_ansichten = nullptr;
     QWidget *m_tabellenSeite = nullptr;
     QWidget *m_graphSeite = nullptr;
