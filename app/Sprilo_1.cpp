@@ -8,6 +8,7 @@
 #include "Meldungen.h"
 #include "PanelEingabe.h"
 #include "PanelTankList.h"
+#include "PanelVerbrauch.h"
 #include "Sprilo_Dek.h"
 #include "Sprilo_V.h"
 #include "Symbole.h"
@@ -408,6 +409,8 @@ void TForm1::ArbeitsbereichAufbauen()
     PanelTankAnsicht = new TPanelTankAnsicht(true, Arbeitsflaeche);
     connect(PanelTankAnsicht, &TPanelTankAnsicht::ButtonClick, this, &TForm1::PTA_ButtonClick);
     connect(PanelTankAnsicht, &TPanelTankAnsicht::ZeichenAbgelehnt, this, &TForm1::ZeichenAbgelehnt);
+    PanelVerbrauch = new TPanelVerbrauch(Arbeitsflaeche);
+    connect(PanelVerbrauch, &TPanelVerbrauch::ButtonClick, this, &TForm1::PV_ButtonClick);
     struct TPanel {
         QWidget *Panel;
         const char *Name;
@@ -417,7 +420,7 @@ void TForm1::ArbeitsbereichAufbauen()
         {PanelEingabe, "PanelEingabe", 170},
         {PanelTankList, "PanelTankList", 250},
         {PanelTankAnsicht, "PanelTankAnsicht", 180},
-        {new QFrame(Arbeitsflaeche), "PanelVerbrauch", 190},
+        {PanelVerbrauch, "PanelVerbrauch", 190},
         {new QFrame(Arbeitsflaeche), "PanelLPreis", 200},
         {new QFrame(Arbeitsflaeche), "PanelReichweite", 210},
     };
@@ -432,10 +435,9 @@ void TForm1::ArbeitsbereichAufbauen()
     // Hidden panels do not count in the layout; the work area must still
     // be large enough for the largest of them.
     QSize groesste(Arbeitsflaeche->minimumWidth(), 0);
-    for (QWidget *p : std::initializer_list<QWidget *>{PanelEingabe, PanelTankList, PanelTankAnsicht})
+    for (QWidget *p : std::initializer_list<QWidget *>{PanelEingabe, PanelTankList, PanelTankAnsicht, PanelVerbrauch})
         groesste = groesste.expandedTo(p->minimumSizeHint());
     Arbeitsflaeche->setMinimumSize(groesste);
-    PanelVerbrauch = panels[3].Panel;
     PanelLPreis = panels[4].Panel;
     PanelReichweite = panels[5].Panel;
     // The width of the entry panel's cancel button tells how much the
@@ -687,6 +689,5 @@ void TForm1::MP_2_8Click()
 
 // ---- commands of later windows ----------------------------------------------------
 
-void TForm1::MP_4_2Click() {}
 void TForm1::MP_4_3Click() {}
 void TForm1::MP_4_4Click() {}

@@ -16,6 +16,7 @@ class QToolButton;
 class TPanelEingabe;
 class TPanelTankList;
 class TPanelTankAnsicht;
+class TPanelVerbrauch;
 
 // A label that shortens its text with "..." in the middle when it does not
 // fit; text() keeps the whole text.
@@ -110,8 +111,12 @@ public:
     void MP_3_2Click();
     void MP_3_3Click();
 
-    // Commands of the windows still to come: wired, no effect yet.
+    // The consumption selection and the consumption window
+    // (Verbrauchsauswahl.cpp).
     void MP_4_2Click();
+    void PV_ButtonClick(QObject *sender);
+
+    // Commands of the windows still to come: wired, no effect yet.
     void MP_4_3Click();
     void MP_4_4Click();
 
@@ -201,7 +206,7 @@ public:
     TPanelEingabe *PanelEingabe = nullptr;
     TPanelTankList *PanelTankList = nullptr;
     TPanelTankAnsicht *PanelTankAnsicht = nullptr;
-    QWidget *PanelVerbrauch = nullptr;
+    TPanelVerbrauch *PanelVerbrauch = nullptr;
     QWidget *PanelLPreis = nullptr;
     QWidget *PanelReichweite = nullptr;
 

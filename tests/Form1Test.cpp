@@ -4,6 +4,7 @@
 #include "Oberflaeche.h"
 #include "PanelEingabe.h"
 #include "PanelTankList.h"
+#include "PanelVerbrauch.h"
 #include "Sprilo_V.h"
 #include "browse/PanelTankAnsicht.h"
 
