@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string>
 
 long double Grafikfaktor = 1;
@@ -45,19 +44,6 @@ uint32_t Farbe(TGraphFarbe eintrag)
 const uint32_t Schwarz = 0x000000;   // FarbeNr(0)
 const uint32_t Weiss = 0xFFFFFF;     // FarbeNr(15)
 
-int64_t RundeGanz(long double x)
-{
-    // Values from a damaged file may be anything; they must not wrap.
-    if (std::isnan(x))
-        return 0;
-    const long double r = std::nearbyintl(x);
-    if (r <= static_cast<long double>(std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
-    if (r >= static_cast<long double>(std::numeric_limits<int32_t>::max()))
-        return std::numeric_limits<int32_t>::max();
-    return static_cast<int64_t>(r);
-}
-
 int32_t Schritt()
 {
     return std::max<int32_t>(SkalaSchritt, 1);
@@ -67,7 +53,9 @@ int32_t Schritt()
 // per axis unit, both divisions truncating as the scale was computed.
 int64_t AchsenVersatz(long double verbrauch)
 {
-    return 3 * (RundeGanz(verbrauch * 100.0L) / Schritt() - SkalaUnten / Schritt());
+    // Values from a damaged file may be anything: rounded into i32, and
+    // counted in 64 bits so that nothing wraps.
+    return 3 * (int64_t{RundeI32(verbrauch * 100.0L)} / Schritt() - SkalaUnten / Schritt());
 }
 
 int Px(long double einheiten)

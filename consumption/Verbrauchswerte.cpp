@@ -56,19 +56,6 @@ uint16_t AnzahlPlus(uint16_t anzahl, uint32_t dazu)
     return static_cast<uint16_t>(std::min<uint32_t>(uint32_t(anzahl) + dazu, 65535u));
 }
 
-// Round half to even, clamped into i32; a NaN (damaged record) counts as 0.
-int32_t RundeI32(long double x)
-{
-    if (std::isnan(x))
-        return 0;
-    const long double r = std::nearbyintl(x);
-    if (r <= static_cast<long double>(std::numeric_limits<int32_t>::min()))
-        return std::numeric_limits<int32_t>::min();
-    if (r >= static_cast<long double>(std::numeric_limits<int32_t>::max()))
-        return std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(r);
-}
-
 void DurchschnittNeu(TVerbrauchsWert &v)
 {
     v.Durchschnitt = v.Strecke == 0 ? 0.0L : v.LiterVerbraucht * 100.0L / static_cast<long double>(v.Strecke);
@@ -203,6 +190,18 @@ int SchluesselVergleich(long double a, long double b)
 }
 
 }   // namespace
+
+int32_t RundeI32(long double x)
+{
+    if (std::isnan(x))
+        return 0;
+    const long double r = std::nearbyintl(x);
+    if (r <= static_cast<long double>(std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    if (r >= static_cast<long double>(std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(r);
+}
 
 void VerbrauchsListeLoeschen()
 {

@@ -59,6 +59,9 @@ void BerechneGraphSkala();
 // key 1 VonKM, 2 Durchschnitt, 3 Strecke, 4 LiterVerbraucht, 5 price per km.
 void SortiereVerbrauchswerte(int sortierung, bool umgekehrt);
 
+// Round half to even, clamped into i32; a NaN (damaged record) counts as 0.
+int32_t RundeI32(long double x);
+
 // Derived figures, guarded against a zero divisor (they give 0 then).
 long double Reichweite(long double tankinhalt, long double durchschnitt);
 long double KostenProKm(const TVerbrauchsWert &w);   // cents per km
