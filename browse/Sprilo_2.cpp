@@ -7,13 +7,13 @@
 #include "print/Druckuebergabe.h"
 
 #include "Hilfe.h"
+#include "Listenfenster.h"
 #include "Widgethilfen.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
@@ -86,18 +85,7 @@ TForm2::TForm2(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(u"Form2"_s);
-    // A window of its own, with a task bar entry: the main window is hidden
-    // while this one is open, and minimising must not lose the program.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    setWindowTitle(ModusTexte(1).Titel);
-    // With the main window hidden this is the only window on screen; its
-    // close box must close it, not end the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-
-    auto *haupt = new QVBoxLayout(this);
-    haupt->setContentsMargins(8, 6, 8, 8);
-    haupt->setSpacing(6);
+    QVBoxLayout *haupt = EigenesFensterEinrichten(this, ModusTexte(1).Titel);
     MenueAufbauen(haupt);
     haupt->addWidget(KopfAufbauen());
     haupt->addWidget(FlaecheAufbauen(), 1);
@@ -132,19 +120,14 @@ TForm2 *Form2Holen(QWidget *hauptfenster)
 
 void TForm2::MenueAufbauen(QVBoxLayout *haupt)
 {
-    auto *leiste = new QMenuBar(this);
-    leiste->setObjectName(u"MainMenu1"_s);
-    haupt->setMenuBar(leiste);
+    QMenuBar *leiste = Menueleiste(this, haupt);
 
     auto eintrag = [this](QMenu *menue, const char *name, const QString &text, auto handler) {
-        QAction *a = menue->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
+        QAction *a = Menueeintrag(menue, name, text);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    HMP1 = leiste->addMenu(u"&Bearbeiten"_s);
-    HMP1->setObjectName(u"HMP1"_s);
-    HMP1->menuAction()->setObjectName(u"HMP1"_s);
+    HMP1 = Menue(leiste, "HMP1", u"&Bearbeiten"_s);
     MP1_1 = eintrag(HMP1, "MP1_1", u"&Datensatz ändern"_s, &TForm2::Aend_B1Click);
     MP1_2 = eintrag(HMP1, "MP1_2", u"&Datensatz löschen"_s, &TForm2::Del_B1Click);
     MP1_3 = eintrag(HMP1, "MP1_3", u"Daten &neu zusammenstellen"_s, &TForm2::Dat_NeuClick);
@@ -152,9 +135,7 @@ void TForm2::MenueAufbauen(QVBoxLayout *haupt)
     HMP1->addSeparator();
     MP1_6 = eintrag(HMP1, "MP1_6", u"Zurück zum &Hauptmenü"_s, &TForm2::EndeClick);
 
-    HMP2 = leiste->addMenu(u"&Sortierung ..."_s);
-    HMP2->setObjectName(u"HMP2"_s);
-    HMP2->menuAction()->setObjectName(u"HMP2"_s);
+    HMP2 = Menue(leiste, "HMP2", u"&Sortierung ..."_s);
     auto *gruppe = new QActionGroup(this);
     gruppe->setExclusive(true);
     const struct {
@@ -168,24 +149,20 @@ void TForm2::MenueAufbauen(QVBoxLayout *haupt)
         {&TForm2::MP2_4, "MP2_4", u"... nach Liter&preis"_s},
     };
     for (const auto &s : sortierung) {
-        QAction *a = HMP2->addAction(s.Text);
-        a->setObjectName(QString::fromLatin1(s.Name));
+        QAction *a = Menueeintrag(HMP2, s.Name, s.Text);
         a->setCheckable(true);
         gruppe->addAction(a);
         connect(a, &QAction::triggered, this, [this, a] { SpeedButtonClick(a); });
         this->*(s.Ziel) = a;
     }
     HMP2->addSeparator();
-    MP2_5 = HMP2->addAction(u"Umgekehrte &Sortierreihenfolge"_s);
-    MP2_5->setObjectName(u"MP2_5"_s);
+    MP2_5 = Menueeintrag(HMP2, "MP2_5", u"Umgekehrte &Sortierreihenfolge"_s);
     MP2_5->setCheckable(true);
     connect(MP2_5, &QAction::triggered, this, [this] { SpeedButtonClick(MP2_5); });
 
-    HMP3 = leiste->addAction(u"&Info"_s);
-    HMP3->setObjectName(u"HMP3"_s);
+    HMP3 = Menueeintrag(leiste, "HMP3", u"&Info"_s);
     connect(HMP3, &QAction::triggered, this, &TForm2::Daten_InfoClick);
-    HMP4 = leiste->addAction(u"&Hilfe"_s);
-    HMP4->setObjectName(u"HMP4"_s);
+    HMP4 = Menueeintrag(leiste, "HMP4", u"&Hilfe"_s);
     connect(HMP4, &QAction::triggered, this, &TForm2::HilfeClick);
 }
 
@@ -278,25 +255,7 @@ QWidget *TForm2::FlaecheAufbauen()
     Modell->setObjectName(u"Modell"_s);
     Tabelle1->setModel(Modell);
     Tabelle1->setItemDelegate(new TFuellungsDelegate(Tabelle1));
-    Tabelle1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabelle1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Tabelle1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Tabelle1->setTabKeyNavigation(false);
-    Tabelle1->setWordWrap(false);
-    Tabelle1->setCornerButtonEnabled(false);
-    Tabelle1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    // Every row as high as the next, so that a million of them cost no
-    // more than the ones on screen.
-    QHeaderView *zeilen = Tabelle1->verticalHeader();
-    zeilen->setSectionResizeMode(QHeaderView::Fixed);
-    zeilen->setMinimumSectionSize(1);
-    zeilen->setDefaultSectionSize(Tabelle1->fontMetrics().height() + 6);
-    zeilen->hide();
-    QHeaderView *koepfe = Tabelle1->horizontalHeader();
-    koepfe->setHighlightSections(false);
-    koepfe->setSectionsClickable(false);
-    koepfe->setStretchLastSection(false);
-    koepfe->setMinimumSectionSize(8);
+    ListentabelleEinrichten(Tabelle1, 6);
     raster->addWidget(Tabelle1, 0, 0);
     connect(Tabelle1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { AktAnz(); });
     connect(Tabelle1, &QAbstractItemView::doubleClicked, this, [this] { Tabelle1DblClick(); });
@@ -304,25 +263,17 @@ QWidget *TForm2::FlaecheAufbauen()
     // What each column needs for its widest text; the table is at least as
     // wide as all of them together.
     {
-        const QFontMetrics m = Tabelle1->fontMetrics();
-        const int rand = 2 * (m.averageCharWidth() / 2 + 3) + 2;
-        const int kopfRand = 2 * koepfe->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, koepfe) + 2;
         const QString muster[FuellungsSpalten] = {
             u"31.12.2099"_s,    u"99.999.999"_s, u"Tankstelle unbekannt"_s, u"EUR  4.000,00"_s,
             u"19.99,9 EUR/l"_s, u"999,99L"_s,    u"NEIN"_s,                 u"999,99L"_s};
         int summe = 0;
         for (int i = 0; i < FuellungsSpalten; ++i) {
-            m_spaltenNoetig[i] = std::max(m.horizontalAdvance(muster[i]) + rand,
-                                          koepfe->fontMetrics().horizontalAdvance(QString::fromUtf8(FuellungsKoepfe[i]))
-                                              + kopfRand);
+            m_spaltenNoetig[i] = SpalteNoetig(Tabelle1, muster[i], QString::fromUtf8(FuellungsKoepfe[i]));
             summe += m_spaltenNoetig[i];
         }
-        m_markNoetig = std::max(m.horizontalAdvance(u"=>"_s) + rand,
-                                koepfe->fontMetrics().horizontalAdvance(u" !"_s) + kopfRand);
+        m_markNoetig = SpalteNoetig(Tabelle1, u"=>"_s, u" !"_s);
         summe += m_markNoetig;
-        const int rahmen = 2 * Tabelle1->frameWidth()
-                           + Tabelle1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Tabelle1) + 4;
-        Tabelle1->setMinimumWidth(summe + rahmen);
+        TabellenbreiteMindestens(Tabelle1, summe);
     }
 
     SortInfo = new QFrame(flaeche);
@@ -335,8 +286,9 @@ QWidget *TForm2::FlaecheAufbauen()
     PanelAendernAufbauen(flaeche);
     raster->addWidget(PanelAendern, 0, 0, Qt::AlignBottom);
     // Above the change panel the header and the changed row stay in view.
-    Tabelle1->setMinimumHeight(PanelAendern->minimumSizeHint().height() + koepfe->sizeHint().height()
-                               + 2 * zeilen->defaultSectionSize() + 2 * Tabelle1->frameWidth());
+    Tabelle1->setMinimumHeight(PanelAendern->minimumSizeHint().height()
+                               + Tabelle1->horizontalHeader()->sizeHint().height()
+                               + 2 * Tabelle1->verticalHeader()->defaultSectionSize() + 2 * Tabelle1->frameWidth());
 
     PanelTankAnsicht = new TPanelTankAnsicht(false, flaeche);
     PanelTankAnsicht->setObjectName(u"PanelTankAnsicht"_s);
@@ -403,22 +355,8 @@ QWidget *TForm2::KnoepfeAufbauen()
 
 void TForm2::GroesseFestlegen()
 {
-    QLayout *haupt = layout();
-    haupt->invalidate();
-    haupt->activate();
-    const QSize noetig = haupt->totalMinimumSize();
-    // The design size scaled, within the screen, but never less than the
-    // contents need.
-    QSize design(static_cast<int>(std::lround(DesignBreite * Fensterfaktor)),
-                 static_cast<int>(std::lround(DesignHoehe * Fensterfaktor)));
-    if (const QScreen *schirm = screen() ? screen() : QGuiApplication::primaryScreen())
-        design = design.boundedTo(schirm->availableGeometry().size() - QSize(16, 48));
-    const int breite = std::max(design.width(), noetig.width());
-    const int hoehe = std::max(design.height(), noetig.height());
-    setFixedSize(breite, hoehe);
-    // Laid out at once, though hidden, so that the table has its width.
-    haupt->invalidate();
-    haupt->activate();
+    FenstergroesseFestlegen(this, DesignBreite, DesignHoehe);
+    // The table's part laid out too, so that the table has its width.
     QLayout *flaeche = Tabelle1->parentWidget()->layout();
     flaeche->invalidate();
     flaeche->activate();
@@ -495,18 +433,8 @@ void TForm2::ModusSetzen(uint8_t modus)
 
 void TForm2::Oeffnen()
 {
-    Zentrieren();
+    Zentrieren(this);
     exec();
-}
-
-void TForm2::Zentrieren()
-{
-    const QScreen *schirm = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!schirm)
-        return;
-    QRect rahmen = frameGeometry();
-    rahmen.moveCenter(schirm->availableGeometry().center());
-    move(rahmen.topLeft());
 }
 
 void TForm2::showEvent(QShowEvent *ereignis)
@@ -514,7 +442,7 @@ void TForm2::showEvent(QShowEvent *ereignis)
     QDialog::showEvent(ereignis);
     if (ereignis->spontaneous())
         return;
-    Zentrieren();
+    Zentrieren(this);
     Tabelle1->setFocus(Qt::ActiveWindowFocusReason);
     // The table has its size only now: scroll as the fill wished.
     TabellePositionieren();
@@ -535,14 +463,14 @@ void TForm2::TabelleFuellen(const TTankListe *liste, uint8_t modus)
         LP1_Label1->setText(u"Logisch falsche Datensätze sind in der ersten Spalte markiert."_s);
     LP1_Label1->setVisible(mark);
 
-    ZeileWaehlen(1);
+    ZeileMarkieren(Tabelle1, 1);
     m_sollOben = 1;
     if (Geaendert) {
-        ZeileWaehlen(AenderKnoten);
+        ZeileMarkieren(Tabelle1, AenderKnoten);
         m_sollOben = 0;
     }
     if (mark) {
-        ZeileWaehlen(FehlerNr1);
+        ZeileMarkieren(Tabelle1, FehlerNr1);
         m_sollOben = FehlerNr1 > 7 ? FehlerNr1 - 7 : 1;
     }
     TabellePositionieren();
@@ -591,17 +519,6 @@ void TForm2::SpaltenbreitenSetzen()
     koepfe->resizeSection(Modell->Spalte(Station), std::max(platz, m_spaltenNoetig[Station]));
 }
 
-void TForm2::ZeileWaehlen(int32_t zeile)
-{
-    QItemSelectionModel *auswahl = Tabelle1->selectionModel();
-    if (zeile < 1 || zeile > Modell->rowCount()) {
-        auswahl->clear();
-        return;
-    }
-    auswahl->setCurrentIndex(Modell->index(zeile - 1, 0),
-                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
 void TForm2::TabellePositionieren()
 {
     if (Modell->rowCount() == 0)
@@ -616,19 +533,17 @@ void TForm2::TabellePositionieren()
 
 int32_t TForm2::GewaehlteZeile() const
 {
-    const QModelIndex index = Tabelle1->selectionModel()->currentIndex();
-    return index.isValid() ? index.row() + 1 : 0;
+    return MarkierteZeile(Tabelle1);
 }
 
 int32_t TForm2::ObersteZeile() const
 {
-    return Tabelle1->rowAt(0) + 1;
+    return ErsteSichtbareZeile(Tabelle1);
 }
 
 void TForm2::AktAnz()
 {
-    LabelNr1->setText(Q(ZahlMitPunkten(GewaehlteZeile(), 1)) + u" / "_s
-                      + Q(ZahlMitPunkten(Modell->rowCount(), 1)));
+    LabelNr1->setText(ZeilenZaehler(GewaehlteZeile(), Modell->rowCount()));
 }
 
 void TForm2::Tabelle1DblClick()

@@ -208,7 +208,6 @@ private:
     void Oeffnen();
     void TabelleFuellen(const TTankListe *liste, uint8_t modus);
     void SpaltenbreitenSetzen();
-    void ZeileWaehlen(int32_t zeile);
     void TabellePositionieren();
     void ModusElementeVerbergen();
     void BedienungFreigeben(bool an, bool mitSortInfo);
@@ -220,7 +219,6 @@ private:
     void AendernSchliessen();
     void FehlerZeigen(const QString &text, bool hinweis);
     void ZeichenAbgelehnt(const QString &hinweis);
-    void Zentrieren();
 
     QButtonGroup *m_sortierKnoepfe = nullptr;
     // The table's scroll position wished by the last fill, applied as soon

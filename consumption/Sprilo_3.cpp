@@ -14,6 +14,7 @@
 #include "core/Zusatz1.h"
 
 #include "Hilfe.h"
+#include "Listenfenster.h"
 #include "Widgethilfen.h"
 
 #include <QAction>
@@ -22,7 +23,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -31,7 +31,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QStackedWidget>
@@ -65,18 +64,7 @@ TForm3::TForm3(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(u"Form3"_s);
-    // A window of its own, with a task bar entry: the main window is hidden
-    // while this one is open.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    setWindowTitle(Titel);
-    // The only window on screen while it is open: its close box must close
-    // it, not end the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-
-    auto *haupt = new QVBoxLayout(this);
-    haupt->setContentsMargins(8, 6, 8, 8);
-    haupt->setSpacing(6);
+    QVBoxLayout *haupt = EigenesFensterEinrichten(this, Titel);
     MenueAufbauen(haupt);
 
     // The controls both views show, each view in its own place.
@@ -149,34 +137,22 @@ TForm3 *Form3Holen(QWidget *hauptfenster)
 
 void TForm3::MenueAufbauen(QVBoxLayout *haupt)
 {
-    auto *leiste = new QMenuBar(this);
-    leiste->setObjectName(u"MainMenu1"_s);
-    haupt->setMenuBar(leiste);
-
-    auto eintrag = [this](QMenu *menue, const char *name, const QString &text) {
-        QAction *a = menue->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    HMP1 = leiste->addMenu(u"A&nsicht"_s);
-    HMP1->setObjectName(u"HMP1"_s);
-    HMP1->menuAction()->setObjectName(u"HMP1"_s);
-    MP1_1 = eintrag(HMP1, "MP1_1", u"&Graphische Ansicht"_s);
-    MP1_2 = eintrag(HMP1, "MP1_2", u"&Tabellarische Ansicht"_s);
+    QMenuBar *leiste = Menueleiste(this, haupt);
+    HMP1 = Menue(leiste, "HMP1", u"A&nsicht"_s);
+    MP1_1 = Menueeintrag(HMP1, "MP1_1", u"&Graphische Ansicht"_s);
+    MP1_2 = Menueeintrag(HMP1, "MP1_2", u"&Tabellarische Ansicht"_s);
     for (QAction *a : {MP1_1, MP1_2}) {
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, &TForm3::Button1Click);
     }
     HMP1->addSeparator();
-    MP1_4 = eintrag(HMP1, "MP1_4", u"Tankinhalt &einstellen ..."_s);
+    MP1_4 = Menueeintrag(HMP1, "MP1_4", u"Tankinhalt &einstellen ..."_s);
     connect(MP1_4, &QAction::triggered, this, &TForm3::MP1_4Click);
     HMP1->addSeparator();
-    MP1_5 = eintrag(HMP1, "MP1_5", u"Zurück zum Haupt&menü"_s);
+    MP1_5 = Menueeintrag(HMP1, "MP1_5", u"Zurück zum Haupt&menü"_s);
     connect(MP1_5, &QAction::triggered, this, &TForm3::EndeClick);
 
-    HMP2 = leiste->addMenu(u"&Sortierung ..."_s);
-    HMP2->setObjectName(u"HMP2"_s);
-    HMP2->menuAction()->setObjectName(u"HMP2"_s);
+    HMP2 = Menue(leiste, "HMP2", u"&Sortierung ..."_s);
     auto *gruppe = new QActionGroup(this);
     gruppe->setExclusive(true);
     const struct {
@@ -191,13 +167,13 @@ void TForm3::MenueAufbauen(QVBoxLayout *haupt)
         {&TForm3::MP2_5, "MP2_5", u"... nach Kilometer&preis  (ct/KM)"_s},
     };
     for (const auto &s : sortierung) {
-        QAction *a = eintrag(HMP2, s.Name, s.Text);
+        QAction *a = Menueeintrag(HMP2, s.Name, s.Text);
         a->setCheckable(true);
         gruppe->addAction(a);
         this->*(s.Ziel) = a;
     }
     HMP2->addSeparator();
-    MP2_U = eintrag(HMP2, "MP2_U", u"Umgekehrte &Sortierreihenfolge"_s);
+    MP2_U = Menueeintrag(HMP2, "MP2_U", u"Umgekehrte &Sortierreihenfolge"_s);
     MP2_U->setCheckable(true);
     for (QAction *a : {MP2_1, MP2_2, MP2_3, MP2_4, MP2_5, MP2_U}) {
         HilfeKontextSetzen(a, 402);
@@ -207,8 +183,7 @@ void TForm3::MenueAufbauen(QVBoxLayout *haupt)
                        static_cast<QObject *>(HMP2), static_cast<QObject *>(HMP2->menuAction())})
         HilfeKontextSetzen(o, 401);
 
-    HMP3 = leiste->addAction(u"&Hilfe"_s);
-    HMP3->setObjectName(u"HMP3"_s);
+    HMP3 = Menueeintrag(leiste, "HMP3", u"&Hilfe"_s);
     connect(HMP3, &QAction::triggered, this, &TForm3::HilfeClick);
 }
 
@@ -233,47 +208,26 @@ QWidget *TForm3::TabellenSeiteAufbauen()
     schrift.setPointSizeF(std::max(8.0, font().pointSizeF()));
     Tabelle1->setFont(schrift);
     Tabelle1->horizontalHeader()->setFont(schrift);
-    Tabelle1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabelle1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Tabelle1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Tabelle1->setTabKeyNavigation(false);
-    Tabelle1->setWordWrap(false);
-    Tabelle1->setCornerButtonEnabled(false);
-    Tabelle1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    ListentabelleEinrichten(Tabelle1, 4);
     Tabelle1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Every row as high as the next: however many values there are, only
-    // the rows on screen cost anything.
-    QHeaderView *zeilen = Tabelle1->verticalHeader();
-    zeilen->setSectionResizeMode(QHeaderView::Fixed);
-    zeilen->setMinimumSectionSize(1);
-    zeilen->setDefaultSectionSize(Tabelle1->fontMetrics().height() + 4);
-    zeilen->hide();
-    QHeaderView *koepfe = Tabelle1->horizontalHeader();
-    koepfe->setHighlightSections(false);
-    koepfe->setSectionsClickable(false);
-    koepfe->setStretchLastSection(true);
-    koepfe->setMinimumSectionSize(8);
+    // The last column takes the rest of the width.
+    Tabelle1->horizontalHeader()->setStretchLastSection(true);
     connect(Tabelle1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { GoTo_Akt_Anz(); });
 
     {
-        const QFontMetrics m = Tabelle1->fontMetrics();
-        const int rand = 2 * (m.averageCharWidth() / 2 + 3) + 2;
-        const int kopfRand = 2 * koepfe->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, koepfe) + 2;
         TVerbrauchsWert gross;
         gross.VonKM = gross.BisKM = gross.Strecke = 99999999;
         gross.LiterVerbraucht = 99999.99L;
         gross.Durchschnitt = 9999.999999L;
         int summe = 0;
         for (int i = 0; i < VerbrauchsSpalten; ++i) {
-            m_spaltenNoetig[i] = std::max(m.horizontalAdvance(Q(VerbrauchsZelle(gross, i))) + rand,
-                                          koepfe->fontMetrics().horizontalAdvance(QString::fromUtf8(VerbrauchsKoepfe[i]))
-                                              + kopfRand);
+            m_spaltenNoetig[i] =
+                SpalteNoetig(Tabelle1, Q(VerbrauchsZelle(gross, i)), QString::fromUtf8(VerbrauchsKoepfe[i]));
             summe += m_spaltenNoetig[i];
         }
-        const int rahmen = 2 * Tabelle1->frameWidth()
-                           + Tabelle1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Tabelle1) + 4;
-        Tabelle1->setMinimumWidth(summe + rahmen);
-        Tabelle1->setMinimumHeight(koepfe->sizeHint().height() + MindestZeilen * zeilen->defaultSectionSize()
+        TabellenbreiteMindestens(Tabelle1, summe);
+        Tabelle1->setMinimumHeight(Tabelle1->horizontalHeader()->sizeHint().height()
+                                   + MindestZeilen * Tabelle1->verticalHeader()->defaultSectionSize()
                                    + 2 * Tabelle1->frameWidth());
     }
 
@@ -372,19 +326,7 @@ void TForm3::GroesseFestlegen()
     const QSize tabelle = m_tabellenSeite->minimumSizeHint();
     m_ansichten->setMinimumSize(graph.expandedTo(tabelle));
 
-    QLayout *haupt = layout();
-    haupt->invalidate();
-    haupt->activate();
-    const QSize noetig = haupt->totalMinimumSize();
-    // The design size scaled, within the screen, but never less than the
-    // contents need.
-    QSize design(static_cast<int>(std::lround(DesignBreite * Fensterfaktor)),
-                 static_cast<int>(std::lround(DesignHoehe * Fensterfaktor)));
-    if (const QScreen *schirm = screen() ? screen() : QGuiApplication::primaryScreen())
-        design = design.boundedTo(schirm->availableGeometry().size() - QSize(16, 48));
-    setFixedSize(std::max(design.width(), noetig.width()), std::max(design.height(), noetig.height()));
-    haupt->invalidate();
-    haupt->activate();
+    FenstergroesseFestlegen(this, DesignBreite, DesignHoehe);
 }
 
 // ---- opening and closing ----------------------------------------------------------
@@ -423,7 +365,7 @@ void TForm3::Oeffnen()
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 
-    Zentrieren();
+    Zentrieren(this);
     exec();
 
     if (m_hauptVerborgen && m_hauptfenster) {
@@ -432,22 +374,12 @@ void TForm3::Oeffnen()
     }
 }
 
-void TForm3::Zentrieren()
-{
-    const QScreen *schirm = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!schirm)
-        return;
-    QRect rahmen = frameGeometry();
-    rahmen.moveCenter(schirm->availableGeometry().center());
-    move(rahmen.topLeft());
-}
-
 void TForm3::showEvent(QShowEvent *ereignis)
 {
     QDialog::showEvent(ereignis);
     if (ereignis->spontaneous())
         return;
-    Zentrieren();
+    Zentrieren(this);
     MenuesSetzen();
     // The main window keeps its waiting text in sight until this one is up.
     if (m_hauptfenster && m_hauptfenster->isVisible()) {
@@ -569,7 +501,7 @@ void TForm3::TabelleFuellen()
     SpaltenbreitenSetzen();
     MarkierterWert = std::clamp<int32_t>(MarkierterWert, 1, std::max(1, AnzahlVerbrauchswerte()));
     m_sollOben = MarkierterWert > 6 ? MarkierterWert - 6 : 1;
-    ZeileWaehlen(MarkierterWert);
+    ZeileMarkieren(Tabelle1, MarkierterWert);
     TabellePositionieren();
     SortierTextSetzen();
     GoTo_Akt_Anz();
@@ -584,17 +516,6 @@ void TForm3::SpaltenbreitenSetzen()
                                           m_spaltenNoetig[i]));
 }
 
-void TForm3::ZeileWaehlen(int32_t zeile)
-{
-    QItemSelectionModel *auswahl = Tabelle1->selectionModel();
-    if (zeile < 1 || zeile > Modell->rowCount()) {
-        auswahl->clear();
-        return;
-    }
-    auswahl->setCurrentIndex(Modell->index(zeile - 1, 0),
-                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
 void TForm3::TabellePositionieren()
 {
     if (Modell->rowCount() == 0)
@@ -605,13 +526,12 @@ void TForm3::TabellePositionieren()
 
 int32_t TForm3::GewaehlteZeile() const
 {
-    const QModelIndex index = Tabelle1->selectionModel()->currentIndex();
-    return index.isValid() ? index.row() + 1 : 0;
+    return MarkierteZeile(Tabelle1);
 }
 
 int32_t TForm3::ObersteZeile() const
 {
-    return Tabelle1->rowAt(0) + 1;
+    return ErsteSichtbareZeile(Tabelle1);
 }
 
 void TForm3::GoTo_Akt_Anz()
@@ -621,7 +541,7 @@ void TForm3::GoTo_Akt_Anz()
         return;
     MarkierterWert = zeile;
     ScrollBar1->setValue(zeile);
-    LabelNr1->setText(Q(ZahlMitPunkten(zeile, 1)) + u" / "_s + Q(ZahlMitPunkten(Modell->rowCount(), 1)));
+    LabelNr1->setText(ZeilenZaehler(zeile, Modell->rowCount()));
 
     const TVerbrauchsWert &w = VerbrauchsListe[static_cast<size_t>(zeile - 1)];
     const TVerbrauchsDetails d = VerbrauchsDetails(w, Tankinhalt);

@@ -188,7 +188,6 @@ private:
     void TabelleFuellen();
     void SpaltenbreitenSetzen();
     void TabellePositionieren();
-    void ZeileWaehlen(int32_t zeile);
     // Draws the graph anew into the image and shows it.
     void GraphZeichnen();
     void SortierTextSetzen();
@@ -197,7 +196,6 @@ private:
     void BedienungFreigeben(bool an);
     // Takes the list back from the print hand-over (the window closes).
     void DruckuebergabeLoesen();
-    void Zentrieren();
 
     QWidget *m_hauptfenster = nullptr;
     // This window hid the main window and shows it again on closing.

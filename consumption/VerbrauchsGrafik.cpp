@@ -13,6 +13,7 @@
 #include "core/Zusatz1.h"
 
 #include "Hilfe.h"
+#include "Listenfenster.h"
 #include "QtZeichenflaeche.h"
 #include "Sprilo_Z.h"
 #include "Widgethilfen.h"
@@ -203,7 +204,7 @@ void TForm3::GraphZeichnen()
     MarkierterWert = std::max<int32_t>(1, GraphFenster.MarkierterWert);
     m_graph = bild;
     InfoLabel1->setVisible(vorlaeufig);
-    LabelNr1->setText(Q(ZahlMitPunkten(MarkierterWert, 1)) + u" / "_s + Q(ZahlMitPunkten(AnzahlVerbrauchswerte(), 1)));
+    LabelNr1->setText(ZeilenZaehler(MarkierterWert, AnzahlVerbrauchswerte()));
     SortierTextSetzen();
     Image1->update();
 }
@@ -218,7 +219,7 @@ void TForm3::Mark_UpDn()
 
 void TForm3::ScrollBar1Change(int position)
 {
-    LabelNr1->setText(Q(ZahlMitPunkten(position, 1)) + u" / "_s + Q(ZahlMitPunkten(AnzahlVerbrauchswerte(), 1)));
+    LabelNr1->setText(ZeilenZaehler(position, AnzahlVerbrauchswerte()));
 }
 
 void TForm3::Image1MouseDown(int y)
