@@ -255,61 +255,23 @@ QGroupBox *TForm3::DetailBoxAufbauen(QWidget *eltern)
     r->setHorizontalSpacing(10);
     r->setVerticalSpacing(3);
 
-    AB_Label1a1 = Beschriftung(box, "AB_Label1a1", u"Verbrauch von KM"_s);
-    AB_Label1b1 = Beschriftung(box, "AB_Label1b1");
-    AB_Label1c1 = Beschriftung(box, "AB_Label1c1");
-    AB_Label1a2 = Beschriftung(box, "AB_Label1a2", u"bis KM"_s);
-    AB_Label1b2 = Beschriftung(box, "AB_Label1b2");
-    AB_Label1c2 = Beschriftung(box, "AB_Label1c2");
+    WertLabelsAnlegen(DetailLabels(), box, "AB_", 8);
+    // The period, beside the from and to rows.
     AB_Label1d = Beschriftung(box, "AB_Label1d");
-    AB_Label2 = Beschriftung(box, "AB_Label2", u"Gefahrene Strecke :"_s);
-    AB_Label2b = Beschriftung(box, "AB_Label2b");
-    AB_Label3 = Beschriftung(box, "AB_Label3", u"Getankte Liter :"_s);
-    AB_Label3b = Beschriftung(box, "AB_Label3b");
-    AB_Label4 = Beschriftung(box, "AB_Label4", u"Verbrauchte Liter :"_s);
-    AB_Label4b = Beschriftung(box, "AB_Label4b");
-    AB_Label5 = Beschriftung(box, "AB_Label5", u"Durchschnittsverbrauch :"_s);
-    AB_Label5b = Beschriftung(box, "AB_Label5b");
-    AB_Label8 = Beschriftung(box, "AB_Label8", u"Theoretische Fahrstrecke :"_s);
-    AB_Label8b = Beschriftung(box, "AB_Label8b");
-    AB_Label6 = Beschriftung(box, "AB_Label6");
-    AB_Label7 = Beschriftung(box, "AB_Label7");
-    AB_Label7->setWordWrap(true);
-
-    for (QLabel *l : {AB_Label1b1, AB_Label1b2})
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    MindestensFuer(AB_Label1b1, u"99.999.999"_s);
-    MindestensFuer(AB_Label1b2, u"99.999.999"_s);
-    MindestensFuer(AB_Label1c1, u"am 31.12.2099"_s);
-    MindestensFuer(AB_Label1c2, u"am 31.12.2099"_s);
     MindestensFuer(AB_Label1d, u"September 2099"_s);
-    MindestensFuer(AB_Label8b, u"99.999,99 KM   (mit 999,99 Liter)"_s);
-    MindestensFuer(AB_Label6, u"Anzahl der einbezogenen Tankfüllungen : 99.999"_s);
-    // The amount sentence takes up to three lines.
-    AB_Label7->setMinimumHeight(3 * AB_Label7->fontMetrics().lineSpacing());
 
-    r->addWidget(AB_Label1a1, 0, 0);
-    r->addWidget(AB_Label1b1, 0, 1);
-    r->addWidget(AB_Label1c1, 0, 2);
-    r->addWidget(AB_Label1a2, 1, 0);
-    r->addWidget(AB_Label1b2, 1, 1);
-    r->addWidget(AB_Label1c2, 1, 2);
+    const int zeile = WertLabelsSetzen(DetailLabels(), r, 0);
     r->addWidget(AB_Label1d, 0, 3, 2, 1, Qt::AlignVCenter);
-    const std::pair<QLabel *, QLabel *> zeilen[] = {
-        {AB_Label2, AB_Label2b}, {AB_Label3, AB_Label3b}, {AB_Label4, AB_Label4b},
-        {AB_Label5, AB_Label5b}, {AB_Label8, AB_Label8b},
-    };
-    int zeile = 2;
-    for (const auto &[text, wert] : zeilen) {
-        r->addWidget(text, zeile, 0);
-        r->addWidget(wert, zeile, 1, 1, 3);
-        ++zeile;
-    }
-    r->addWidget(AB_Label6, zeile++, 0, 1, 4);
-    r->addWidget(AB_Label7, zeile++, 0, 1, 4);
     r->setRowStretch(zeile, 1);
     r->setColumnStretch(3, 1);
     return box;
+}
+
+TWertLabels TForm3::DetailLabels()
+{
+    return {AB_Label1a1, AB_Label1b1, AB_Label1c1, AB_Label1a2, AB_Label1b2, AB_Label1c2,
+            AB_Label2,   AB_Label2b,  AB_Label3,   AB_Label3b,  AB_Label4,   AB_Label4b,
+            AB_Label5,   AB_Label5b,  AB_Label8,   AB_Label8b,  AB_Label6,   AB_Label7};
 }
 
 void TForm3::GroesseFestlegen()
@@ -544,17 +506,8 @@ void TForm3::GoTo_Akt_Anz()
     LabelNr1->setText(ZeilenZaehler(zeile, Modell->rowCount()));
 
     const TVerbrauchsWert &w = VerbrauchsListe[static_cast<size_t>(zeile - 1)];
-    const TVerbrauchsDetails d = VerbrauchsDetails(w, Tankinhalt);
-    const std::pair<QLabel *, const std::string &> texte[] = {
-        {AB_Label1b1, d.VonKM},     {AB_Label1c1, d.VonDatum},       {AB_Label1b2, d.BisKM},
-        {AB_Label1c2, d.BisDatum},  {AB_Label1d, w.Bezeichnung},     {AB_Label2b, d.Strecke},
-        {AB_Label3b, d.LiterGetankt}, {AB_Label4b, d.LiterVerbraucht}, {AB_Label5b, d.Durchschnitt},
-        {AB_Label8b, d.Fahrstrecke}, {AB_Label6, d.Tankungen},       {AB_Label7, d.Kosten},
-    };
-    for (const auto &[label, text] : texte)
-        label->setText(Q(text));
-    AB_Label8->setVisible(Tankinhalt != 0);
-    AB_Label8b->setVisible(Tankinhalt != 0);
+    WertLabelsFuellen(DetailLabels(), VerbrauchsDetails(w, Tankinhalt), Tankinhalt != 0);
+    AB_Label1d->setText(Q(w.Bezeichnung));
     InfoLabel1->setVisible(w.Vollgetankt == 0);
 }
 

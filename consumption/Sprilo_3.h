@@ -25,6 +25,7 @@ class QTableView;
 class QTabWidget;
 class TVerbrauchsBild;
 class TVerbrauchsModell;
+struct TWertLabels;
 
 class TForm3 : public QDialog {
     Q_OBJECT
@@ -177,6 +178,9 @@ private:
     QWidget *GraphSeiteAufbauen();
     QGroupBox *DetailBoxAufbauen(QWidget *eltern);
     void InfoBoxAufbauen(QWidget *eltern);
+    // The labels of one value in the detail box and in the information box.
+    TWertLabels DetailLabels();
+    TWertLabels InfoLabels();
     void GroesseFestlegen();
 
     // Puts the controls both views share into the current view's places,

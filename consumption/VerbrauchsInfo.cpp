@@ -66,70 +66,27 @@ void TForm3::InfoBoxAufbauen(QWidget *eltern)
     QFont fett = GV_Label0->font();
     fett.setBold(true);
     GV_Label0->setFont(fett);
-    GV_Label1a1 = Beschriftung(inhalt, "GV_Label1a1", u"Verbrauch von KM"_s);
-    GV_Label1b1 = Beschriftung(inhalt, "GV_Label1b1");
-    GV_Label1c1 = Beschriftung(inhalt, "GV_Label1c1");
-    GV_Label1a2 = Beschriftung(inhalt, "GV_Label1a2", u"bis KM"_s);
-    GV_Label1b2 = Beschriftung(inhalt, "GV_Label1b2");
-    GV_Label1c2 = Beschriftung(inhalt, "GV_Label1c2");
+    WertLabelsAnlegen(InfoLabels(), inhalt, "GV_", 9);
+    // The period: one line between from and to, or its start and its end.
     GV_Label1d1 = Beschriftung(inhalt, "GV_Label1d1");
     GV_Label1d2 = Beschriftung(inhalt, "GV_Label1d2");
-    GV_Label2 = Beschriftung(inhalt, "GV_Label2", u"Gefahrene Strecke :"_s);
-    GV_Label2b = Beschriftung(inhalt, "GV_Label2b");
-    GV_Label3 = Beschriftung(inhalt, "GV_Label3", u"Getankte Liter :"_s);
-    GV_Label3b = Beschriftung(inhalt, "GV_Label3b");
-    GV_Label4 = Beschriftung(inhalt, "GV_Label4", u"Verbrauchte Liter :"_s);
-    GV_Label4b = Beschriftung(inhalt, "GV_Label4b");
-    GV_Label5 = Beschriftung(inhalt, "GV_Label5", u"Durchschnittsverbrauch :"_s);
-    GV_Label5b = Beschriftung(inhalt, "GV_Label5b");
-    GV_Label9 = Beschriftung(inhalt, "GV_Label9", u"Theoretische Fahrstrecke :"_s);
-    GV_Label9b = Beschriftung(inhalt, "GV_Label9b");
-    GV_Label6 = Beschriftung(inhalt, "GV_Label6");
-    GV_Label7 = Beschriftung(inhalt, "GV_Label7");
-    GV_Label7->setWordWrap(true);
     GV_Label8 = Beschriftung(inhalt, "GV_Label8", WarnungLetzte);
     FarbeSetzen(GV_Label8, QPalette::WindowText, Farbe(4));
     GV_Ok = Knopf(inhalt, "GV_Ok", u"&Ok"_s, u"Infofenster schließen"_s);
     GV_Ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(GV_Ok, &QPushButton::clicked, this, &TForm3::GV_OkClick);
 
-    for (QLabel *l : {GV_Label1b1, GV_Label1b2})
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLabel *l : {GV_Label1b1, GV_Label1b2})
-        MindestensFuer(l, u"99.999.999"_s);
-    for (QLabel *l : {GV_Label1c1, GV_Label1c2})
-        MindestensFuer(l, u"am 31.12.2099"_s);
     for (QLabel *l : {GV_Label1d1, GV_Label1d2})
         MindestensFuer(l, u"September 2099"_s);
-    MindestensFuer(GV_Label9b, u"99.999,99 KM   (mit 999,99 Liter)"_s);
-    MindestensFuer(GV_Label6, u"Anzahl der einbezogenen Tankfüllungen : 99.999"_s);
     MindestensFuer(GV_Label0, u"Durchschnittlicher Gesamtverbrauch"_s);
     // The warning sets the width: its lines stay whole.
     GV_Label8->setMinimumWidth(GV_Label8->sizeHint().width());
-    GV_Label7->setMinimumHeight(3 * GV_Label7->fontMetrics().lineSpacing());
 
     r->addWidget(GV_Label0, 0, 0, 1, 4);
     r->setRowMinimumHeight(1, 4);
-    r->addWidget(GV_Label1a1, 2, 0);
-    r->addWidget(GV_Label1b1, 2, 1);
-    r->addWidget(GV_Label1c1, 2, 2);
-    r->addWidget(GV_Label1a2, 3, 0);
-    r->addWidget(GV_Label1b2, 3, 1);
-    r->addWidget(GV_Label1c2, 3, 2);
+    int zeile = WertLabelsSetzen(InfoLabels(), r, 2);
     r->addWidget(GV_Label1d1, 2, 3);
     r->addWidget(GV_Label1d2, 3, 3);
-    const std::pair<QLabel *, QLabel *> zeilen[] = {
-        {GV_Label2, GV_Label2b}, {GV_Label3, GV_Label3b}, {GV_Label4, GV_Label4b},
-        {GV_Label5, GV_Label5b}, {GV_Label9, GV_Label9b},
-    };
-    int zeile = 4;
-    for (const auto &[text, wert] : zeilen) {
-        r->addWidget(text, zeile, 0);
-        r->addWidget(wert, zeile, 1, 1, 3);
-        ++zeile;
-    }
-    r->addWidget(GV_Label6, zeile++, 0, 1, 4);
-    r->addWidget(GV_Label7, zeile++, 0, 1, 4);
     r->addWidget(GV_Label8, zeile++, 0, 1, 4);
     r->setRowMinimumHeight(zeile++, 6);
     r->addWidget(GV_Ok, zeile, 0, 1, 4, Qt::AlignRight);
@@ -138,6 +95,13 @@ void TForm3::InfoBoxAufbauen(QWidget *eltern)
     connect(AnzBox2, &QTabWidget::currentChanged, this, &TForm3::AnzBox2Change);
     // The window must have room for the box at its tallest.
     BleibtVerborgenStehen(AnzBox2);
+}
+
+TWertLabels TForm3::InfoLabels()
+{
+    return {GV_Label1a1, GV_Label1b1, GV_Label1c1, GV_Label1a2, GV_Label1b2, GV_Label1c2,
+            GV_Label2,   GV_Label2b,  GV_Label3,   GV_Label3b,  GV_Label4,   GV_Label4b,
+            GV_Label5,   GV_Label5b,  GV_Label9,   GV_Label9b,  GV_Label6,   GV_Label7};
 }
 
 // ---- the box ------------------------------------------------------------------------
@@ -178,17 +142,7 @@ void TForm3::InfoBoxFuellen()
                                     u"Höchster Durchschnittsverbrauch"_s};
     GV_Label0->setText(titel[seite]);
 
-    const TVerbrauchsDetails d = VerbrauchsDetails(w, Tankinhalt);
-    const std::pair<QLabel *, const std::string &> texte[] = {
-        {GV_Label1b1, d.VonKM},        {GV_Label1c1, d.VonDatum},         {GV_Label1b2, d.BisKM},
-        {GV_Label1c2, d.BisDatum},     {GV_Label2b, d.Strecke},           {GV_Label3b, d.LiterGetankt},
-        {GV_Label4b, d.LiterVerbraucht}, {GV_Label5b, d.Durchschnitt},    {GV_Label9b, d.Fahrstrecke},
-        {GV_Label6, d.Tankungen},      {GV_Label7, d.Kosten},
-    };
-    for (const auto &[label, text] : texte)
-        label->setText(Q(text));
-    GV_Label9->setVisible(Tankinhalt != 0);
-    GV_Label9b->setVisible(Tankinhalt != 0);
+    WertLabelsFuellen(InfoLabels(), VerbrauchsDetails(w, Tankinhalt), Tankinhalt != 0);
 
     // The totals run from the first value driven to the last. Found by the
     // odometer, so that the period is right in every sort order; sorted by
