@@ -34,22 +34,6 @@ using N = TMeldungsNr;
 
 namespace {
 
-// A fill-up as the entry panel would have made it from these texts, with
-// every derived value in place.
-TTankFuellung Eintrag(int km, const char *datum, const char *station, const char *betrag, const char *liter,
-                      const char *vollBei = nullptr)
-{
-    TFuellungsEingabe e;
-    e.KMStand = std::to_string(km);
-    e.Datum = datum;
-    e.Tankstelle = station;
-    e.Betrag = betrag;
-    e.Liter = liter;
-    e.Vollgetankt = vollBei != nullptr;
-    e.VollBei = vollBei ? vollBei : "";
-    return FuellungBilden(e);
-}
-
 // n fill-ups at KM 10000, 10500, ... on one day, so that any order of the
 // odometer readings is consistent; amounts 50,00 51,00 ..., 40 litres.
 void ZehnGleicheTage(int n = 10)
@@ -69,15 +53,6 @@ QString Q(const std::string &text)
     return QString::fromStdString(text);
 }
 
-// Every cell of a table row, '|' between them.
-QString Zeile(const TForm2 &f, int zeile)
-{
-    QStringList zellen;
-    for (int s = 0; s < f.Modell->columnCount(); ++s)
-        zellen << f.Modell->index(zeile - 1, s).data().toString();
-    return zellen.join(u'|');
-}
-
 QString Koepfe(const TForm2 &f)
 {
     QStringList koepfe;
@@ -95,11 +70,6 @@ QString KMFolge(const TForm2 &f)
     return km.join(u' ');
 }
 
-uint Farbe(const QWidget *w, QPalette::ColorRole rolle = QPalette::Window)
-{
-    return w->palette().color(rolle).rgb() & 0xFFFFFFu;
-}
-
 QWidget *Fokus()
 {
     QWidget *w = QApplication::focusWidget();
@@ -115,27 +85,10 @@ class Form2Test : public QObject {
     std::unique_ptr<TForm1> m_form;
     bool m_gelaufen = false;
 
-    // Runs schritte in the list window as soon as it shows, then closes it
-    // if the steps left it open, so that a failed check cannot hang.
+    // Runs schritte in the list window as soon as it shows (ImModalenFenster).
     void ImFenster(std::function<void(TForm2 &)> schritte)
     {
-        m_gelaufen = false;
-        TQtPlattform::FensterErwarten();
-        auto *uhr = new QTimer(this);
-        connect(uhr, &QTimer::timeout, this, [this, uhr, schritte] {
-            auto *f = qobject_cast<TForm2 *>(QApplication::activeModalWidget());
-            if (!f || !f->isVisible())
-                return;
-            uhr->stop();
-            uhr->deleteLater();
-            m_gelaufen = true;
-            QApplication::setActiveWindow(f);
-            if (QTest::qWaitForWindowActive(f))
-                schritte(*f);
-            if (f->isVisible())
-                f->done(QDialog::Rejected);
-        });
-        uhr->start(5);
+        ImModalenFenster<TForm2>(this, m_gelaufen, std::move(schritte));
     }
 
     // The view of the fill-ups of all years, chosen and sorted as the
@@ -161,12 +114,6 @@ class Form2Test : public QObject {
         ImFenster(std::move(schritte));
         m_form->MP_3_3Click();
         QVERIFY(m_gelaufen);
-    }
-
-    static void ZeileWaehlen(TForm2 &f, int zeile)
-    {
-        f.Tabelle1->selectionModel()->setCurrentIndex(f.Modell->index(zeile - 1, 0),
-                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
 private slots:

@@ -36,18 +36,10 @@ using N = TMeldungsNr;
 
 namespace {
 
-// A fill-up as the entry panel makes it; vollBei nullptr: not full.
-TTankFuellung Eintrag(int km, const char *datum, const char *betrag, const char *liter, const char *vollBei)
+// A fill-up at Aral as the entry panel makes it; vollBei nullptr: not full.
+TTankFuellung BeiAral(int km, const char *datum, const char *betrag, const char *liter, const char *vollBei)
 {
-    TFuellungsEingabe e;
-    e.KMStand = std::to_string(km);
-    e.Datum = datum;
-    e.Tankstelle = "Aral";
-    e.Betrag = betrag;
-    e.Liter = liter;
-    e.Vollgetankt = vollBei != nullptr;
-    e.VollBei = vollBei ? vollBei : "";
-    return FuellungBilden(e);
+    return Eintrag(km, datum, "Aral", betrag, liter, vollBei);
 }
 
 void Tankbuch(std::initializer_list<TTankFuellung> fuellungen)
@@ -66,8 +58,8 @@ void Tankbuch(std::initializer_list<TTankFuellung> fuellungen)
 // L/100Km, together 6,50.
 void ZweiWerte()
 {
-    Tankbuch({Eintrag(1000, "02.01.2003", "40", "40", "40"), Eintrag(1500, "03.02.2003", "39,60", "30", "30"),
-              Eintrag(2000, "04.03.2003", "47,25", "35", "35")});
+    Tankbuch({BeiAral(1000, "02.01.2003", "40", "40", "40"), BeiAral(1500, "03.02.2003", "39,60", "30", "30"),
+              BeiAral(2000, "04.03.2003", "47,25", "35", "35")});
 }
 
 // n values of 500 km each, one a month from January 2003 on; the litres
@@ -75,13 +67,13 @@ void ZweiWerte()
 void Werte(int n)
 {
     ListeLoeschen(Fuellungen);
-    Fuellungen.push_back(Eintrag(1000, "02.01.2003", "40", "40", "40"));
+    Fuellungen.push_back(BeiAral(1000, "02.01.2003", "40", "40", "40"));
     for (int i = 1; i <= n; ++i) {
         const int monat = (i - 1) % 12 + 1;
         const int jahr = 2003 + (i - 1) / 12;
         const std::string datum = (monat < 10 ? "15.0" : "15.") + std::to_string(monat) + "." + std::to_string(jahr);
         const std::string liter = std::to_string(30 + i);
-        Fuellungen.push_back(Eintrag(1000 + 500 * i, datum.c_str(), "50", liter.c_str(), liter.c_str()));
+        Fuellungen.push_back(BeiAral(1000 + 500 * i, datum.c_str(), "50", liter.c_str(), liter.c_str()));
     }
     DatenVorhanden = DatenLogisch = Gespeichert = true;
     Festverbrauch = 7.5L;
@@ -98,14 +90,6 @@ void AlleWerte(uint8_t ansicht)
     ErmittleVerbrauchswerte();
 }
 
-QString Zeile(const TForm3 &f, int zeile)
-{
-    QStringList zellen;
-    for (int s = 0; s < f.Modell->columnCount(); ++s)
-        zellen << f.Modell->index(zeile - 1, s).data().toString();
-    return zellen.join(u'|');
-}
-
 // The start odometer readings of the rows, in row order.
 QString VonKM(const TForm3 &f)
 {
@@ -113,17 +97,6 @@ QString VonKM(const TForm3 &f)
     for (int z = 1; z <= f.Modell->rowCount(); ++z)
         km << f.Modell->index(z - 1, 0).data().toString().trimmed();
     return km.join(u' ');
-}
-
-uint Farbe(const QWidget *w, QPalette::ColorRole rolle)
-{
-    return w->palette().color(rolle).rgb() & 0xFFFFFFu;
-}
-
-void ZeileWaehlen(TForm3 &f, int zeile)
-{
-    f.Tabelle1->selectionModel()->setCurrentIndex(f.Modell->index(zeile - 1, 0),
-                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 // Pixel height of the middle of graph row k.
@@ -141,40 +114,13 @@ class Form3Test : public QObject {
     std::unique_ptr<TForm1> m_form;
     bool m_gelaufen = false;
 
-    // Runs schritte on the modal window of type T as soon as it shows, then
-    // closes it if the steps left it open, so that a failed check cannot
-    // hang.
-    template <typename T> void ImFenster(std::function<void(T &)> schritte)
-    {
-        m_gelaufen = false;
-        TQtPlattform::FensterErwarten();
-        auto *uhr = new QTimer(this);
-        connect(uhr, &QTimer::timeout, this, [this, uhr, schritte] {
-            auto *f = qobject_cast<T *>(QApplication::activeModalWidget());
-            if (!f || !f->isVisible())
-                return;
-            uhr->stop();
-            uhr->deleteLater();
-            m_gelaufen = true;
-            QApplication::setActiveWindow(f);
-            if (QTest::qWaitForWindowActive(f))
-                schritte(*f);
-            if (f->isVisible())
-                f->done(QDialog::Rejected);
-        });
-        uhr->start(5);
-    }
-
-    // Opens the window on the values built, as the consumption panel does.
+    // Opens the window on the values built, as the consumption panel does,
+    // and runs schritte in it (ImModalenFenster).
     void Oeffnen(std::function<void(TForm3 &)> schritte)
     {
-        bool gelaufen = false;
-        ImFenster<TForm3>([&](TForm3 &f) {
-            gelaufen = true;
-            schritte(f);
-        });
+        ImModalenFenster<TForm3>(this, m_gelaufen, std::move(schritte));
         Form3Holen(m_form.get())->Oeffnen();
-        QVERIFY(gelaufen);
+        QVERIFY(m_gelaufen);
     }
 
     // Answers the settings dialog with text, confirmed with Enter.
@@ -219,8 +165,8 @@ private slots:
     {
         // The pump shut off at 28 of 30 litres at 1500 km: the first value
         // consumed 28, the second 35 + 2.
-        Tankbuch({Eintrag(1000, "02.01.2003", "40", "40", "40"), Eintrag(1500, "03.02.2003", "39,60", "30", "28"),
-                  Eintrag(2000, "04.03.2003", "47,25", "35", "35")});
+        Tankbuch({BeiAral(1000, "02.01.2003", "40", "40", "40"), BeiAral(1500, "03.02.2003", "39,60", "30", "28"),
+                  BeiAral(2000, "04.03.2003", "47,25", "35", "35")});
         ErmittleLetzteVerbrauchswerte();
         Oeffnen([this](TForm3 &f) {
             QVERIFY(!m_form->isVisible());
@@ -313,9 +259,9 @@ private slots:
         QFETCH(QStringList, eintraege);
         QFETCH(QString, folge);
         QFETCH(QString, text);
-        Tankbuch({Eintrag(1000, "02.01.2003", "40", "40", "40"), Eintrag(1500, "03.02.2003", "45", "30", "30"),
-                  Eintrag(2000, "04.03.2003", "45", "30", "30"), Eintrag(2500, "05.04.2003", "50", "35", "35"),
-                  Eintrag(3000, "06.05.2003", "45", "30", "30")});
+        Tankbuch({BeiAral(1000, "02.01.2003", "40", "40", "40"), BeiAral(1500, "03.02.2003", "45", "30", "30"),
+                  BeiAral(2000, "04.03.2003", "45", "30", "30"), BeiAral(2500, "05.04.2003", "50", "35", "35"),
+                  BeiAral(3000, "06.05.2003", "45", "30", "30")});
         AlleWerte(1);
         Oeffnen([&](TForm3 &f) {
             QCOMPARE(VonKM(f), u"1.000 1.500 2.000 2.500"_s);
@@ -359,7 +305,7 @@ private slots:
     void vorlaeufigerWertWarnt()
     {
         ZweiWerte();
-        Fuellungen.push_back(Eintrag(2400, "20.03.2003", "30", "20", nullptr));
+        Fuellungen.push_back(BeiAral(2400, "20.03.2003", "30", "20", nullptr));
         ErmittleLetzteVerbrauchswerte();
         Oeffnen([](TForm3 &f) {
             QVERIFY(!f.InfoLabel1->isVisible());
@@ -684,7 +630,7 @@ private slots:
     void grafikMitDreiWerten()
     {
         ZweiWerte();
-        Fuellungen.push_back(Eintrag(2400, "20.03.2003", "30", "20", nullptr));
+        Fuellungen.push_back(BeiAral(2400, "20.03.2003", "30", "20", nullptr));
         ErmittleLetzteVerbrauchswerte();
         TabellenAnsicht = false;
         Oeffnen([](TForm3 &f) {
@@ -745,7 +691,7 @@ private slots:
             QVERIFY(HauptfensterStarten(m_plattform, m_form));
         }
         ZweiWerte();
-        Fuellungen.push_back(Eintrag(99999400, "20.03.2003", "3999,99", "999,99", nullptr));
+        Fuellungen.push_back(BeiAral(99999400, "20.03.2003", "3999,99", "999,99", nullptr));
         ErmittleLetzteVerbrauchswerte();
         Oeffnen([](TForm3 &f) {
             auto pruefen = [&f](const char *wo) {

@@ -1,9 +1,10 @@
 // Shared pieces of the window tests: a platform that records beeps instead
 // of playing them, the main window on fresh state in test mode (a box or
-// dialog nobody answers fails the test instead of waiting), and fill-ups
-// made in one line.
+// dialog nobody answers fails the test instead of waiting), fill-ups made
+// in one line, and steps run in a modal window.
 #pragma once
 
+#include "Feldpruefung.h"
 #include "Konfiguration.h"
 #include "QtPlattform.h"
 #include "Sprilo_1.h"
@@ -12,7 +13,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QItemSelectionModel>
 #include <QStyleOptionButton>
+#include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -38,6 +43,22 @@ inline TTankFuellung Fuellung(int km, int tag, int monat, int jahr, const std::s
     f.Betrag = 50;
     f.Liter = 40;
     return f;
+}
+
+// A fill-up as the entry panel would have made it from these texts, with
+// every derived value in place; vollBei nullptr: not full.
+inline TTankFuellung Eintrag(int km, const char *datum, const char *station, const char *betrag,
+                             const char *liter, const char *vollBei = nullptr)
+{
+    TFuellungsEingabe e;
+    e.KMStand = std::to_string(km);
+    e.Datum = datum;
+    e.Tankstelle = station;
+    e.Betrag = betrag;
+    e.Liter = liter;
+    e.Vollgetankt = vollBei != nullptr;
+    e.VollBei = vollBei ? vollBei : "";
+    return FuellungBilden(e);
 }
 
 // Fresh global state, the recording platform installed and the main window
@@ -102,4 +123,51 @@ inline void AufMarkeKlicken(QAbstractButton *knopf)
     const auto marke =
         qobject_cast<QCheckBox *>(knopf) ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
     QTest::mouseClick(knopf, Qt::LeftButton, {}, knopf->style()->subElementRect(marke, &option, knopf).center());
+}
+
+// Runs schritte on the modal window of type T as soon as it shows and is
+// active, then closes it if the steps left it open, so that a failed check
+// cannot hang. gelaufen tells whether the steps ran.
+template <typename T> void ImModalenFenster(QObject *besitzer, bool &gelaufen, std::function<void(T &)> schritte)
+{
+    gelaufen = false;
+    TQtPlattform::FensterErwarten();
+    auto *uhr = new QTimer(besitzer);
+    QObject::connect(uhr, &QTimer::timeout, besitzer, [uhr, &gelaufen, schritte] {
+        auto *f = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!f || !f->isVisible())
+            return;
+        uhr->stop();
+        uhr->deleteLater();
+        QApplication::setActiveWindow(f);
+        if (QTest::qWaitForWindowActive(f)) {
+            gelaufen = true;
+            schritte(*f);
+        }
+        if (f->isVisible())
+            f->done(QDialog::Rejected);
+    });
+    uhr->start(5);
+}
+
+// Every cell of row zeile (from 1) of a window's table, '|' between them.
+template <typename F> QString Zeile(const F &f, int zeile)
+{
+    QStringList zellen;
+    for (int s = 0; s < f.Modell->columnCount(); ++s)
+        zellen << f.Modell->index(zeile - 1, s).data().toString();
+    return zellen.join(u'|');
+}
+
+// Marks row zeile (from 1) of a window's table, as a click would.
+template <typename F> void ZeileWaehlen(F &f, int zeile)
+{
+    f.Tabelle1->selectionModel()->setCurrentIndex(f.Modell->index(zeile - 1, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// A colour of a widget's palette as 0xRRGGBB.
+inline uint Farbe(const QWidget *w, QPalette::ColorRole rolle = QPalette::Window)
+{
+    return w->palette().color(rolle).rgb() & 0xFFFFFFu;
 }
