@@ -670,12 +670,7 @@ private slots:
 
     // ---- room for everything ---------------------------------------------------------
 
-    void nichtsAbgeschnitten_data()
-    {
-        QTest::addColumn<int>("punkte");
-        QTest::newRow("Standardschrift") << 0;
-        QTest::newRow("grosse Schrift") << 14;
-    }
+    void nichtsAbgeschnitten_data() { SchriftgroessenDaten(); }
 
     // Every control gets the room it asks for in both views and with the
     // information box open at its tallest, also with a large font.
@@ -696,19 +691,8 @@ private slots:
         Oeffnen([](TForm3 &f) {
             auto pruefen = [&f](const char *wo) {
                 QApplication::processEvents();
-                for (QWidget *w : f.findChildren<QWidget *>()) {
-                    if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_s)
-                        || w->parentWidget()->objectName().startsWith(u"qt_"_s))
-                        continue;
-                    const QRect inEltern = w->parentWidget()->rect();
-                    const QSize noetig = w->minimumSizeHint();
-                    QVERIFY2(inEltern.contains(w->geometry()) && w->width() >= noetig.width()
-                                 && w->height() >= noetig.height(),
-                             qPrintable(QString::fromLatin1(wo) + u' ' + w->objectName() + u' '
-                                        + QString::number(w->width()) + u'x' + QString::number(w->height()) + u" in "_s
-                                        + QString::number(inEltern.width()) + u'x' + QString::number(inEltern.height())
-                                        + u" at "_s + QString::number(w->x()) + u',' + QString::number(w->y()) + u" needs "_s + QString::number(noetig.width()) + u'x' + QString::number(noetig.height())));
-                }
+                const QString abgeschnitten = Abgeschnitten(&f);
+                QVERIFY2(abgeschnitten.isEmpty(), qPrintable(QString::fromLatin1(wo) + u' ' + abgeschnitten));
             };
             ZeileWaehlen(f, 3);
             QVERIFY(f.InfoLabel1->isVisible());

@@ -9,10 +9,13 @@
 #include "QtPlattform.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
+#include "Zusatz1.h"
 #include "Zustand.h"
+#include "consumption/Verbrauchswerte.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QItemSelectionModel>
 #include <QStyleOptionButton>
@@ -80,6 +83,16 @@ inline bool HauptfensterStarten(std::unique_ptr<TTestPlattform> &plattform, std:
     form->show();
     QApplication::setActiveWindow(form.get());
     return QTest::qWaitForWindowActive(form.get());
+}
+
+// HauptfensterStarten on the day heute, which makes its year "this year".
+inline bool HauptfensterStartenAm(const TDatum &heute, std::unique_ptr<TTestPlattform> &plattform,
+                                  std::unique_ptr<TForm1> &form)
+{
+    return HauptfensterStarten(plattform, form, [heute] {
+        TQtPlattform::HeuteFestlegen(heute);
+        AktuellesJahr = HeutigesDatum().Jahr;
+    });
 }
 
 // What a test queued or announced and nothing used: box answers, file
@@ -170,4 +183,68 @@ template <typename F> void ZeileWaehlen(F &f, int zeile)
 inline uint Farbe(const QWidget *w, QPalette::ColorRole rolle = QPalette::Window)
 {
     return w->palette().color(rolle).rgb() & 0xFFFFFFu;
+}
+
+// The entries of a drop-down list, '|' between them.
+inline QString Eintraege(const QComboBox *liste)
+{
+    QStringList texte;
+    for (int i = 0; i < liste->count(); ++i)
+        texte << liste->itemText(i);
+    return texte.join(u'|');
+}
+
+// A date as "T.M.JJJJ", unpadded (day 32: the end of the month).
+inline QString Datum(const TDatum &d)
+{
+    return QStringLiteral("%1.%2.%3").arg(d.Tag).arg(d.Monat).arg(d.Jahr);
+}
+
+// Chooses an entry of a drop-down list with the keyboard, as a user would.
+inline void Waehlen(QComboBox *liste, const QString &text)
+{
+    const int ziel = liste->findText(text);
+    QVERIFY2(ziel >= 0, qPrintable(text));
+    liste->setFocus();
+    QTest::keyClick(liste, Qt::Key_Home);
+    for (int i = 0; i < ziel; ++i)
+        QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(liste->currentText(), text);
+}
+
+// The rows of a test that runs with the platform's font and with a large
+// one: "punkte", the font's size in points (0: as it is).
+inline void SchriftgroessenDaten()
+{
+    QTest::addColumn<int>("punkte");
+    QTest::newRow("Standardschrift") << 0;
+    QTest::newRow("grosse Schrift") << 14;
+}
+
+// The first control below flaeche, shown and named by the program, that
+// sticks out of its parent or gets less room than it asks for, with its
+// size, place and need; empty when every one has its room. Qt's own parts
+// (named "qt_...") and what they hold do not count.
+inline QString Abgeschnitten(const QWidget *flaeche)
+{
+    for (const QWidget *w : flaeche->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_")
+            || w->parentWidget()->objectName().startsWith(u"qt_"))
+            continue;
+        const QRect inEltern = w->parentWidget()->rect();
+        const QSize noetig = w->minimumSizeHint();
+        if (inEltern.contains(w->geometry()) && w->width() >= noetig.width() && w->height() >= noetig.height())
+            continue;
+        return QStringLiteral("%1 %2x%3 in %4x%5 at %6,%7 needs %8x%9")
+            .arg(w->objectName())
+            .arg(w->width())
+            .arg(w->height())
+            .arg(inEltern.width())
+            .arg(inEltern.height())
+            .arg(w->x())
+            .arg(w->y())
+            .arg(noetig.width())
+            .arg(noetig.height());
+    }
+    return QString();
 }

@@ -57,31 +57,6 @@ void FuellungenSetzen(const QString &eintraege)
     Gespeichert = true;
 }
 
-QString Eintraege(const QComboBox *liste)
-{
-    QStringList texte;
-    for (int i = 0; i < liste->count(); ++i)
-        texte << liste->itemText(i);
-    return texte.join(u'|');
-}
-
-QString Datum(const TDatum &d)
-{
-    return u"%1.%2.%3"_s.arg(d.Tag).arg(d.Monat).arg(d.Jahr);
-}
-
-// Chooses an entry with the keyboard, as a user would.
-void Waehlen(QComboBox *liste, const QString &text)
-{
-    const int ziel = liste->findText(text);
-    QVERIFY2(ziel >= 0, qPrintable(text));
-    liste->setFocus();
-    QTest::keyClick(liste, Qt::Key_Home);
-    for (int i = 0; i < ziel; ++i)
-        QTest::keyClick(liste, Qt::Key_Down);
-    QCOMPARE(liste->currentText(), text);
-}
-
 } // namespace
 
 class PanelTankAnsichtTest : public QObject {
@@ -94,10 +69,7 @@ class PanelTankAnsichtTest : public QObject {
 
     bool Starten()
     {
-        if (!HauptfensterStarten(m_plattform, m_form, [] {
-                TQtPlattform::HeuteFestlegen(Heute);
-                AktuellesJahr = HeutigesDatum().Jahr;
-            }))
+        if (!HauptfensterStartenAm(Heute, m_plattform, m_form))
             return false;
         p = m_form->PanelTankAnsicht;
         return true;
@@ -461,12 +433,7 @@ private slots:
         liste->hidePopup();
     }
 
-    void nichtsAbgeschnitten_data()
-    {
-        QTest::addColumn<int>("punkte");
-        QTest::newRow("Standardschrift") << 0;
-        QTest::newRow("grosse Schrift") << 14;
-    }
+    void nichtsAbgeschnitten_data() { SchriftgroessenDaten(); }
 
     // Every control of the panel gets the room it asks for, in every mode,
     // also when the platform's font is large.
@@ -488,14 +455,8 @@ private slots:
             m_form->MP_4_1Click();
             QApplication::processEvents();
             QVERIFY(m_form->Arbeitsflaeche->rect().contains(p->geometry()));
-            for (QWidget *w : p->findChildren<QWidget *>()) {
-                if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_s))
-                    continue;
-                const QRect inEltern = w->parentWidget()->rect();
-                QVERIFY2(inEltern.contains(w->geometry()) && w->width() >= w->minimumSizeHint().width()
-                             && w->height() >= w->minimumSizeHint().height(),
-                         qPrintable(w->objectName()));
-            }
+            const QString abgeschnitten = Abgeschnitten(p);
+            QVERIFY2(abgeschnitten.isEmpty(), qPrintable(abgeschnitten));
         }
     }
 };

@@ -56,36 +56,11 @@ QString Monatlich(int n, int ersterMonat = 1)
     return e.join(u'|');
 }
 
-QString Eintraege(const QComboBox *liste)
-{
-    QStringList texte;
-    for (int i = 0; i < liste->count(); ++i)
-        texte << liste->itemText(i);
-    return texte.join(u'|');
-}
-
-QString Datum(const TDatum &d)
-{
-    return u"%1.%2.%3"_s.arg(d.Tag).arg(d.Monat).arg(d.Jahr);
-}
-
 TDatum DatumAus(const QString &text)
 {
     const QStringList t = text.split(u'.');
     return TDatum{static_cast<uint8_t>(t[0].toInt()), static_cast<uint8_t>(t[1].toInt()),
                   static_cast<uint16_t>(t[2].toInt())};
-}
-
-// Chooses an entry with the keyboard, as a user would.
-void Waehlen(QComboBox *liste, const QString &text)
-{
-    const int ziel = liste->findText(text);
-    QVERIFY2(ziel >= 0, qPrintable(text));
-    liste->setFocus();
-    QTest::keyClick(liste, Qt::Key_Home);
-    for (int i = 0; i < ziel; ++i)
-        QTest::keyClick(liste, Qt::Key_Down);
-    QCOMPARE(liste->currentText(), text);
 }
 
 } // namespace
@@ -100,10 +75,7 @@ class PanelVerbrauchTest : public QObject {
 
     bool Starten()
     {
-        if (!HauptfensterStarten(m_plattform, m_form, [] {
-                TQtPlattform::HeuteFestlegen(Heute);
-                AktuellesJahr = HeutigesDatum().Jahr;
-            }))
+        if (!HauptfensterStartenAm(Heute, m_plattform, m_form))
             return false;
         p = m_form->PanelVerbrauch;
         return true;
@@ -502,12 +474,7 @@ private slots:
         liste->hidePopup();
     }
 
-    void nichtsAbgeschnitten_data()
-    {
-        QTest::addColumn<int>("punkte");
-        QTest::newRow("Standardschrift") << 0;
-        QTest::newRow("grosse Schrift") << 14;
-    }
+    void nichtsAbgeschnitten_data() { SchriftgroessenDaten(); }
 
     // Every control of the panel gets the room it asks for, with every
     // choice, also when the platform's font is large.
@@ -527,14 +494,8 @@ private slots:
             m_form->MP_4_2Click();
             QApplication::processEvents();
             QVERIFY(m_form->Arbeitsflaeche->rect().contains(p->geometry()));
-            for (QWidget *w : p->findChildren<QWidget *>()) {
-                if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"_s))
-                    continue;
-                const QRect inEltern = w->parentWidget()->rect();
-                QVERIFY2(inEltern.contains(w->geometry()) && w->width() >= w->minimumSizeHint().width()
-                             && w->height() >= w->minimumSizeHint().height(),
-                         qPrintable(w->objectName()));
-            }
+            const QString abgeschnitten = Abgeschnitten(p);
+            QVERIFY2(abgeschnitten.isEmpty(), qPrintable(abgeschnitten));
         }
     }
 };
