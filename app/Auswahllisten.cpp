@@ -4,6 +4,7 @@
 #include "core/Monate.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 #include <algorithm>
 #include <string>
@@ -22,6 +23,24 @@ void AuswahllisteEinrichten(QComboBox *liste)
     // The inputs of a choice appear and disappear; the group keeps its size
     // so that nothing below it moves.
     BleibtVerborgenStehen(liste);
+}
+
+QComboBox *Auswahlliste(QWidget *eltern, const char *name, const QString &hinweis)
+{
+    auto *c = new QComboBox(eltern);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setToolTip(hinweis);
+    AuswahllisteEinrichten(c);
+    return c;
+}
+
+QLabel *ListenBeschriftung(QWidget *eltern, const char *name, const QString &text, QWidget *liste)
+{
+    auto *l = new QLabel(text, eltern);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setBuddy(liste);
+    BleibtVerborgenStehen(l);
+    return l;
 }
 
 void JahreFuellen(QComboBox *liste, uint16_t jahr)

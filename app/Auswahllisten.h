@@ -8,10 +8,18 @@
 #include <cstdint>
 
 class QComboBox;
+class QLabel;
+class QString;
+class QWidget;
 
 // Opens with twelve lines whatever the style does, has room for "12/2004"
 // and keeps its room in the layout while hidden.
 void AuswahllisteEinrichten(QComboBox *liste);
+// Such a list with its control name and hint.
+QComboBox *Auswahlliste(QWidget *eltern, const char *name, const QString &hinweis);
+// The caption of a list: its mnemonic goes to the list, and it keeps its
+// room in the layout while hidden, as the list does.
+QLabel *ListenBeschriftung(QWidget *eltern, const char *name, const QString &text, QWidget *liste);
 
 // Every year from the first to the last fill-up, ascending; selects jahr,
 // else the first entry. Empty without fill-ups.

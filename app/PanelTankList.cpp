@@ -7,6 +7,7 @@
 #include "Meldungen.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
+#include "Widgethilfen.h"
 #include "Zusatz1.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ TPanelTankList::TPanelTankList(TForm1 *form1, QWidget *parent)
     // one column width, so they line up whatever the font.
     // Spacing follows the font so that the buttons do not crowd each other
     // when the platform enlarges the texts.
-    const int abstand = std::max(6, fontMetrics().height() / 2);
+    const int abstand = PanelAbstand(this);
     auto *raster = new QGridLayout(this);
     raster->setHorizontalSpacing(abstand);
     raster->setVerticalSpacing(abstand);

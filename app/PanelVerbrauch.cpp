@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,51 +31,31 @@ TPanelVerbrauch::TPanelVerbrauch(QWidget *parent)
     PV_Label1->setObjectName(u"PV_Label1"_s);
     UeberschriftSchrift(PV_Label1);
 
-    auto radio = [](QGroupBox *g, const char *name, const QString &text, const QString &hinweis) {
-        auto *r = new QRadioButton(text, g);
-        r->setObjectName(QString::fromLatin1(name));
-        r->setToolTip(hinweis);
-        return r;
-    };
-    auto liste = [](QGroupBox *g, const char *name) {
-        auto *c = new QComboBox(g);
-        c->setObjectName(QString::fromLatin1(name));
-        AuswahllisteEinrichten(c);
-        return c;
-    };
-    auto beschriftung = [](QGroupBox *g, const char *name, const QString &text, QWidget *partner) {
-        auto *l = new QLabel(text, g);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setBuddy(partner);
-        BleibtVerborgenStehen(l);
-        return l;
-    };
-
     // ---- which fill-ups
     PV_GB1 = new QGroupBox(u" Welche Tankfüllungen berücksichtigen "_s, this);
     PV_GB1->setObjectName(u"PV_GB1"_s);
     // The first two captions name how many values and which year; Fuellen
     // writes them.
-    PV_G1R1 = radio(PV_GB1, "PV_G1R1", u"Die &letzten 5 Verbrauchswerte"_s, QString());
-    PV_G1R2 = radio(PV_GB1, "PV_G1R2", u"Alle aus &diesem Jahr"_s, QString());
-    PV_G1R3 = radio(PV_GB1, "PV_G1R3", u"Alle aus einem &bestimmten Jahr"_s,
+    PV_G1R1 = Radio(PV_GB1, "PV_G1R1", u"Die &letzten 5 Verbrauchswerte"_s, QString());
+    PV_G1R2 = Radio(PV_GB1, "PV_G1R2", u"Alle aus &diesem Jahr"_s, QString());
+    PV_G1R3 = Radio(PV_GB1, "PV_G1R3", u"Alle aus einem &bestimmten Jahr"_s,
                     u"Alle Verbrauchswerte aus einem bestimmten Jahr"_s);
-    PV_G1R4 = radio(PV_GB1, "PV_G1R4", u"Nur ein bestimmter &Zeitraum"_s,
+    PV_G1R4 = Radio(PV_GB1, "PV_G1R4", u"Nur ein bestimmter &Zeitraum"_s,
                     u"Alle Verbrauchswerte aus einem bestimmten Zeitraum"_s);
-    PV_G1C1 = liste(PV_GB1, "PV_G1C1");
-    PV_G1C2 = liste(PV_GB1, "PV_G1C2");
-    PV_G1C3 = liste(PV_GB1, "PV_G1C3");
-    PV_G1L1 = beschriftung(PV_GB1, "PV_G1L1", u"&von"_s, PV_G1C2);
-    PV_G1L2 = beschriftung(PV_GB1, "PV_G1L2", u"&bis"_s, PV_G1C3);
+    PV_G1C1 = Auswahlliste(PV_GB1, "PV_G1C1", QString());
+    PV_G1C2 = Auswahlliste(PV_GB1, "PV_G1C2", QString());
+    PV_G1C3 = Auswahlliste(PV_GB1, "PV_G1C3", QString());
+    PV_G1L1 = ListenBeschriftung(PV_GB1, "PV_G1L1", u"&von"_s, PV_G1C2);
+    PV_G1L2 = ListenBeschriftung(PV_GB1, "PV_G1L2", u"&bis"_s, PV_G1C3);
 
     // ---- grouping
     PV_GB2 = new QGroupBox(u" Ansichtsart "_s, this);
     PV_GB2->setObjectName(u"PV_GB2"_s);
     PV_GB2->setToolTip(u"Wie sollen die Daten angezeigt werden ?"_s);
-    PV_G2R1 = radio(PV_GB2, "PV_G2R1", u"&Einzeln"_s, u"Jeden Verbrauchswert einzeln anzeigen"_s);
-    PV_G2R2 = radio(PV_GB2, "PV_G2R2", u"&Monatsweise"_s, u"Die Verbrauchswerte monatlich auflisten"_s);
-    PV_G2R3 = radio(PV_GB2, "PV_G2R3", u"&Quartalsweise"_s, u"Die Verbrauchswerte quartalsweise auflisten"_s);
-    PV_G2R4 = radio(PV_GB2, "PV_G2R4", u"&Jahresweise"_s, u"Die Verbrauchswerte jahresweise auflisten"_s);
+    PV_G2R1 = Radio(PV_GB2, "PV_G2R1", u"&Einzeln"_s, u"Jeden Verbrauchswert einzeln anzeigen"_s);
+    PV_G2R2 = Radio(PV_GB2, "PV_G2R2", u"&Monatsweise"_s, u"Die Verbrauchswerte monatlich auflisten"_s);
+    PV_G2R3 = Radio(PV_GB2, "PV_G2R3", u"&Quartalsweise"_s, u"Die Verbrauchswerte quartalsweise auflisten"_s);
+    PV_G2R4 = Radio(PV_GB2, "PV_G2R4", u"&Jahresweise"_s, u"Die Verbrauchswerte jahresweise auflisten"_s);
 
     PV_CB1 = new QCheckBox(u"umgekehrte &Reihenfolge"_s, this);
     PV_CB1->setObjectName(u"PV_CB1"_s);
@@ -95,10 +74,8 @@ TPanelVerbrauch::TPanelVerbrauch(QWidget *parent)
     PV_Button2 = knopf("PV_Button2", u"&Abbrechen"_s, QString());
 
     // ---- layout
-    // Spacing follows the font so that nothing crowds when the texts grow.
-    const int abstand = std::max(6, fontMetrics().height() / 2);
-    const int einzug = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-                       + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    const int abstand = PanelAbstand(this);
+    const int einzug = RadioEinzug(this);
     const QMargins innen(abstand, abstand / 2, abstand, abstand);
 
     // The inputs of a choice stand under its radio, indented to its text.

@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSizePolicy>
+#include <QStyle>
 #include <QWidget>
+
+#include <algorithm>
 
 QColor Farbe(int nr)
 {
@@ -34,6 +37,25 @@ QPushButton *Knopf(QWidget *eltern, const char *name, const QString &text, const
     k->setObjectName(QString::fromLatin1(name));
     k->setToolTip(hinweis);
     return k;
+}
+
+QRadioButton *Radio(QWidget *eltern, const char *name, const QString &text, const QString &hinweis)
+{
+    auto *r = new QRadioButton(text, eltern);
+    r->setObjectName(QString::fromLatin1(name));
+    r->setToolTip(hinweis);
+    return r;
+}
+
+int PanelAbstand(const QWidget *panel)
+{
+    return std::max(6, panel->fontMetrics().height() / 2);
+}
+
+int RadioEinzug(const QWidget *w)
+{
+    return w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+           + w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
 }
 
 void UeberschriftSchrift(QLabel *label)

@@ -34,6 +34,14 @@ void FarbeSetzen(QWidget *w, QPalette::ColorRole rolle, const QColor &farbe);
 void BleibtVerborgenStehen(QWidget *w);
 // A push button with its control name and hint.
 QPushButton *Knopf(QWidget *eltern, const char *name, const QString &text, const QString &hinweis);
+// A radio button with its control name and hint.
+QRadioButton *Radio(QWidget *eltern, const char *name, const QString &text, const QString &hinweis);
+// The spacing of a work panel's layout: it follows the font, so that
+// nothing crowds when the platform enlarges the texts.
+int PanelAbstand(const QWidget *panel);
+// How far a radio's text stands in from its mark: inputs that belong to a
+// radio stand under its text.
+int RadioEinzug(const QWidget *w);
 // The title of a work panel: bold and a fifth larger than the text.
 void UeberschriftSchrift(QLabel *label);
 // For a panel that works like a dialog, with the keys its focused control

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -52,27 +51,14 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
         g->setToolTip(hinweis);
         return g;
     };
-    auto radio = [](QGroupBox *g, const char *name, const QString &text, const QString &hinweis) {
-        auto *r = new QRadioButton(text, g);
-        r->setObjectName(QString::fromLatin1(name));
-        r->setToolTip(hinweis);
-        return r;
-    };
-    auto liste = [](QGroupBox *g, const char *name, const QString &hinweis) {
-        auto *c = new QComboBox(g);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setToolTip(hinweis);
-        AuswahllisteEinrichten(c);
-        return c;
-    };
 
     // ---- stations
     PTA_GB1 = gruppe("PTA_GB1", u" ... Tankstellen "_s, u"Welche Tankstellen sollen berücksichtigt werden ?"_s);
-    PTA_G1R1 = radio(PTA_GB1, "PTA_G1R1", u"&Alle Tankstellen"_s, u"Alle Tankstellen"_s);
-    PTA_G1R2 = radio(PTA_GB1, "PTA_G1R2", u"Nur bestimmte &Tankstelle"_s, u"Nur die ausgewählten Tankstellen"_s);
-    PTA_G1R3 = radio(PTA_GB1, "PTA_G1R3", u"Nur bestimmtes &Wort"_s,
+    PTA_G1R1 = Radio(PTA_GB1, "PTA_G1R1", u"&Alle Tankstellen"_s, u"Alle Tankstellen"_s);
+    PTA_G1R2 = Radio(PTA_GB1, "PTA_G1R2", u"Nur bestimmte &Tankstelle"_s, u"Nur die ausgewählten Tankstellen"_s);
+    PTA_G1R3 = Radio(PTA_GB1, "PTA_G1R3", u"Nur bestimmtes &Wort"_s,
                      u"Nur Tankstellen, die folgendes Wort enthalten"_s);
-    PTA_G1C1 = liste(PTA_GB1, "PTA_G1C1", u"Welche Tankstelle soll angezeigt werden ?"_s);
+    PTA_G1C1 = Auswahlliste(PTA_GB1, "PTA_G1C1", u"Welche Tankstelle soll angezeigt werden ?"_s);
     // Names run to 40 characters; the list opens as wide as they need.
     PTA_G1C1->setMinimumContentsLength(10);
     PTA_G1E1 = new QLineEdit(PTA_GB1);
@@ -85,29 +71,22 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
 
     // ---- years
     PTA_GB2 = gruppe("PTA_GB2", u" ... Jahren "_s, u"Welche Jahre sollen berücksichtigt werden ?"_s);
-    PTA_G2R1 = radio(PTA_GB2, "PTA_G2R1", u"Nur &dieses Jahr"_s, QString());
-    PTA_G2R2 = radio(PTA_GB2, "PTA_G2R2", u"Nur &ein bestimmtes Jahr"_s, u"Nur ein bestimmtes Jahr"_s);
-    PTA_G2R3 = radio(PTA_GB2, "PTA_G2R3", u"Bestimmter &Zeitraum"_s, u"Nur einen bestimmten Zeitraum"_s);
-    PTA_G2R4 = radio(PTA_GB2, "PTA_G2R4", u"Alle &Jahre"_s, u"Alle Jahre"_s);
-    PTA_G2C1 = liste(PTA_GB2, "PTA_G2C1", u"Welches Jahr ?"_s);
-    PTA_G2C2 = liste(PTA_GB2, "PTA_G2C2", QString());
-    PTA_G2C3 = liste(PTA_GB2, "PTA_G2C3", QString());
-    auto beschriftung = [](QGroupBox *g, const char *name, const QString &text, QWidget *partner) {
-        auto *l = new QLabel(text, g);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setBuddy(partner);
-        BleibtVerborgenStehen(l);
-        return l;
-    };
-    PTA_G2L1 = beschriftung(PTA_GB2, "PTA_G2L1", u"&von"_s, PTA_G2C2);
-    PTA_G2L2 = beschriftung(PTA_GB2, "PTA_G2L2", u"&bis"_s, PTA_G2C3);
+    PTA_G2R1 = Radio(PTA_GB2, "PTA_G2R1", u"Nur &dieses Jahr"_s, QString());
+    PTA_G2R2 = Radio(PTA_GB2, "PTA_G2R2", u"Nur &ein bestimmtes Jahr"_s, u"Nur ein bestimmtes Jahr"_s);
+    PTA_G2R3 = Radio(PTA_GB2, "PTA_G2R3", u"Bestimmter &Zeitraum"_s, u"Nur einen bestimmten Zeitraum"_s);
+    PTA_G2R4 = Radio(PTA_GB2, "PTA_G2R4", u"Alle &Jahre"_s, u"Alle Jahre"_s);
+    PTA_G2C1 = Auswahlliste(PTA_GB2, "PTA_G2C1", u"Welches Jahr ?"_s);
+    PTA_G2C2 = Auswahlliste(PTA_GB2, "PTA_G2C2", QString());
+    PTA_G2C3 = Auswahlliste(PTA_GB2, "PTA_G2C3", QString());
+    PTA_G2L1 = ListenBeschriftung(PTA_GB2, "PTA_G2L1", u"&von"_s, PTA_G2C2);
+    PTA_G2L2 = ListenBeschriftung(PTA_GB2, "PTA_G2L2", u"&bis"_s, PTA_G2C3);
 
     // ---- sorting
     PTA_GB3 = gruppe("PTA_GB3", u" Daten sortiert nach ... "_s, u"Wie sollen die Daten sortiert werden ?"_s);
-    PTA_G3R1 = radio(PTA_GB3, "PTA_G3R1", u"... Dat&um"_s, u"sortiert nach Datum"_s);
-    PTA_G3R2 = radio(PTA_GB3, "PTA_G3R2", u"... &Betrag"_s, u"sortiert nach Betrag"_s);
-    PTA_G3R3 = radio(PTA_GB3, "PTA_G3R3", u"... getankter &Menge"_s, u"sortiert nach Menge"_s);
-    PTA_G3R4 = radio(PTA_GB3, "PTA_G3R4", u"... Liter&preis"_s, u"sortiert nach Preis pro Liter"_s);
+    PTA_G3R1 = Radio(PTA_GB3, "PTA_G3R1", u"... Dat&um"_s, u"sortiert nach Datum"_s);
+    PTA_G3R2 = Radio(PTA_GB3, "PTA_G3R2", u"... &Betrag"_s, u"sortiert nach Betrag"_s);
+    PTA_G3R3 = Radio(PTA_GB3, "PTA_G3R3", u"... getankter &Menge"_s, u"sortiert nach Menge"_s);
+    PTA_G3R4 = Radio(PTA_GB3, "PTA_G3R4", u"... Liter&preis"_s, u"sortiert nach Preis pro Liter"_s);
     PTA_G3CB1 = new QCheckBox(u"umgekehrte &Reihenfolge"_s, PTA_GB3);
     PTA_G3CB1->setObjectName(u"PTA_G3CB1"_s);
     PTA_G3CB1->setToolTip(u"Sortierreihenfolge umkehren"_s);
@@ -129,10 +108,8 @@ TPanelTankAnsicht::TPanelTankAnsicht(bool mitBeenden, QWidget *parent)
     }
 
     // ---- layout
-    // Spacing follows the font so that nothing crowds when the texts grow.
-    const int abstand = std::max(6, fontMetrics().height() / 2);
-    const int einzug = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-                       + style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    const int abstand = PanelAbstand(this);
+    const int einzug = RadioEinzug(this);
 
     // Each input stands under its radio, indented to the radio's text.
     const QMargins innen(abstand, abstand / 2, abstand, abstand);
