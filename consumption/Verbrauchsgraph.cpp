@@ -190,6 +190,18 @@ void Zeile(TZeichenflaeche &f, int k, const TVerbrauchsWert &w, long double bezu
     f.PinselSetzen(Weiss);
 }
 
+// Ends the text of a consumption line at height y: the range a full tank
+// gives at that consumption (with a tank capacity set), then black again.
+void LinienReichweite(TZeichenflaeche &f, long double y, long double verbrauch)
+{
+    if (Tankinhalt > 0) {
+        SchriftFarbe(f, Farbe(Reichweitentexte));
+        TextRechtsBis(f, TexteRechts, y, Format("=> Reichweite : %4.2n Km", {Reichweite(Tankinhalt, verbrauch)}));
+    }
+    f.StiftSetzen(Schwarz);
+    SchriftFarbe(f, Schwarz);
+}
+
 void FestverbrauchZeichnen(TZeichenflaeche &f)
 {
     const int64_t F = AchsenVersatz(Festverbrauch);
@@ -206,12 +218,7 @@ void FestverbrauchZeichnen(TZeichenflaeche &f)
         Linie(f, 360, 286, 355, 281);
     }
     Text(f, 85, 279, Format("Eingestellter Festverbrauch : %4.2nL/100Km ", {Festverbrauch}));
-    if (Tankinhalt > 0) {
-        SchriftFarbe(f, Farbe(Reichweitentexte));
-        TextRechtsBis(f, TexteRechts, 279, Format("=> Reichweite : %4.2n Km", {Reichweite(Tankinhalt, Festverbrauch)}));
-    }
-    f.StiftSetzen(Schwarz);
-    SchriftFarbe(f, Schwarz);
+    LinienReichweite(f, 279, Festverbrauch);
 }
 
 void DurchschnittZeichnen(TZeichenflaeche &f)
@@ -223,12 +230,7 @@ void DurchschnittZeichnen(TZeichenflaeche &f)
     SchriftFarbe(f, farbe);
     Linie(f, AchseLinks + A, 32, AchseLinks + A, 261);
     Text(f, 85, 265, Format("Durchschnittlicher Gesamtverbrauch : %8.6nL/100Km", {durchschnitt}));
-    if (Tankinhalt > 0) {
-        SchriftFarbe(f, Farbe(Reichweitentexte));
-        TextRechtsBis(f, TexteRechts, 265, Format("=> Reichweite : %4.2n Km", {Reichweite(Tankinhalt, durchschnitt)}));
-    }
-    f.StiftSetzen(Schwarz);
-    SchriftFarbe(f, Schwarz);
+    LinienReichweite(f, 265, durchschnitt);
 }
 
 // Moves the first visible row as little as needed to show the marked value.
