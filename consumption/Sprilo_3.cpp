@@ -348,14 +348,7 @@ void TForm3::showEvent(QShowEvent *ereignis)
         m_hauptfenster->hide();
         m_hauptVerborgen = true;
     }
-    if (TabellenAnsicht) {
-        Tabelle1->setFocus(Qt::ActiveWindowFocusReason);
-        // The table has its height only now: scroll as the fill wished.
-        TabellePositionieren();
-        QTimer::singleShot(0, this, [this] { TabellePositionieren(); });
-    } else {
-        ScrollBar1->setFocus(Qt::ActiveWindowFocusReason);
-    }
+    AnsichtFokussieren(Qt::ActiveWindowFocusReason);
 }
 
 void TForm3::EndeClick()
@@ -444,12 +437,19 @@ void TForm3::Button1Click()
         TabellenAnsicht = false;
     }
     AnsichtEinrichten();
+    AnsichtFokussieren(Qt::OtherFocusReason);
+}
+
+void TForm3::AnsichtFokussieren(Qt::FocusReason grund)
+{
     if (TabellenAnsicht) {
-        Tabelle1->setFocus(Qt::OtherFocusReason);
+        Tabelle1->setFocus(grund);
+        // The table has its height only once shown: scroll as the fill
+        // wished, now and when it is laid out.
         TabellePositionieren();
         QTimer::singleShot(0, this, [this] { TabellePositionieren(); });
     } else {
-        ScrollBar1->setFocus(Qt::OtherFocusReason);
+        ScrollBar1->setFocus(grund);
     }
 }
 

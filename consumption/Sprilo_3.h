@@ -189,6 +189,9 @@ private:
     void TabellenAnsichtEinrichten();
     void GraphAnsichtEinrichten();
     void MenuesSetzen();
+    // The focus to the current view: the table, scrolled as the fill
+    // wished, or the graph's scroll bar.
+    void AnsichtFokussieren(Qt::FocusReason grund);
     void TabelleFuellen();
     void SpaltenbreitenSetzen();
     void TabellePositionieren();
