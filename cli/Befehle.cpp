@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "Datendatei.h"
+#include "Feldpruefung.h"
 #include "Format.h"
 #include "Konfiguration.h"
 #include "Meldungen.h"
@@ -10,6 +11,7 @@
 #include "Zusatz1.h"
 #include "Zustand.h"
 #include "browse/Auswahl.h"
+#include "charts/Entwicklung.h"
 #include "consumption/Verbrauchswerte.h"
 
 #include <algorithm>
@@ -29,6 +31,10 @@ const char *const Aufruf =
     "        [--alle-tankstellen | --tankstelle N | --sonstige | --wort WORT]\n"
     "        [--dieses-jahr | --jahr JJJJ | --zeitraum MM/JJJJ MM/JJJJ | --alle-jahre]\n"
     "        [--sortierung 1..4] [--umgekehrt]\n"
+    "  sprilo-cli entwicklung DATEI [--konfig PFAD] [--literpreis | --reichweite]\n"
+    "        [--alle-jahre | --zeitraum MM/JJJJ MM/JJJJ]\n"
+    "        [--einzeln | --monatsweise | --quartalsweise | --jahresweise]\n"
+    "        [--tankinhalt LITER]\n"
     "  sprilo-cli umwandeln EIN AUS [--konfig PFAD]\n"
     "\n"
     "Ohne --konfig ist die Tankstellenliste leer.\n"
@@ -49,6 +55,8 @@ struct TAufruf {
     int Ansicht = 0;
     int Sortierung = 1;
     bool Umgekehrt = false;
+    int Art = 0;              // entwicklung: 0 not given, 1 litre price, 2 range
+    std::optional<long double> Tankinhalt;
 };
 
 struct TAufrufFehler {
@@ -60,6 +68,17 @@ std::string Zeilen(const std::string &text)
     std::string s = text;
     std::replace(s.begin(), s.end(), '\r', '\n');
     return s;
+}
+
+// A message's lines as one line of text: "\rA\rB " gives "A B".
+std::string EinZeilig(const std::string &text)
+{
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '\r', ' ');
+    const size_t anfang = s.find_first_not_of(' ');
+    if (anfang == std::string::npos)
+        return {};
+    return s.substr(anfang, s.find_last_not_of(' ') - anfang + 1);
 }
 
 // A month of the period as the month lists show it: "03/2003".
@@ -84,10 +103,11 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
         return TAufrufFehler{"Es wurde kein Befehl angegeben."};
     a.Befehl = arg[0];
     if (a.Befehl != "liste" && a.Befehl != "pruefen" && a.Befehl != "verbrauch" && a.Befehl != "auswahl"
-        && a.Befehl != "umwandeln")
+        && a.Befehl != "entwicklung" && a.Befehl != "umwandeln")
         return TAufrufFehler{"Unbekannter Befehl '" + a.Befehl + "'."};
     const bool verbrauch = a.Befehl == "verbrauch";
     const bool fuellungen = a.Befehl == "auswahl";
+    const bool entwicklung = a.Befehl == "entwicklung";
     const int hoechsteSortierung = verbrauch ? 5 : 4;
 
     auto wert = [&](size_t &i) -> std::optional<std::string> {
@@ -97,8 +117,9 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
     };
     auto auswahl = [&](int nr) -> std::optional<TAufrufFehler> {
         if (a.Auswahl != 0 && a.Auswahl != nr)
-            return TAufrufFehler{verbrauch ? "Es darf nur eine Auswahl (--letzte, --dieses-jahr, --jahr, --zeitraum) angegeben werden."
-                                           : "Es darf nur eine Zeitauswahl (--dieses-jahr, --jahr, --zeitraum, --alle-jahre) angegeben werden."};
+            return TAufrufFehler{verbrauch     ? "Es darf nur eine Auswahl (--letzte, --dieses-jahr, --jahr, --zeitraum) angegeben werden."
+                                 : entwicklung ? "Es darf nur eine Zeitauswahl (--alle-jahre, --zeitraum) angegeben werden."
+                                               : "Es darf nur eine Zeitauswahl (--dieses-jahr, --jahr, --zeitraum, --alle-jahre) angegeben werden."};
         a.Auswahl = nr;
         return std::nullopt;
     };
@@ -129,11 +150,12 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
             a.Konfig = *w;
             continue;
         }
-        if (!verbrauch && !fuellungen)
+        if (!verbrauch && !fuellungen && !entwicklung)
             return TAufrufFehler{"Unbekannte Option '" + o + "'."};
         // The time choices are numbered as each command's setting counts them.
-        const int diesesJahr = verbrauch ? 2 : 1, jahr = verbrauch ? 3 : 2, zeitraum = verbrauch ? 4 : 3;
-        if (o == "--heute") {
+        const int diesesJahr = verbrauch ? 2 : 1, jahr = verbrauch ? 3 : 2,
+                  zeitraum = verbrauch ? 4 : (entwicklung ? 2 : 3), alleJahre = entwicklung ? 1 : 4;
+        if (o == "--heute" && !entwicklung) {
             const auto w = wert(i);
             const TDatumErgebnis d = w ? DatumLesen(*w) : TDatumErgebnis{};
             if (!w || d.Fehler != 0)
@@ -141,10 +163,10 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
             a.Heute = d.Datum;
         } else if (o == "--letzte" && verbrauch) {
             f = auswahl(1);
-        } else if (o == "--dieses-jahr") {
+        } else if (o == "--dieses-jahr" && !entwicklung) {
             f = auswahl(diesesJahr);
-        } else if (o == "--alle-jahre" && fuellungen) {
-            f = auswahl(4);
+        } else if (o == "--alle-jahre" && (fuellungen || entwicklung)) {
+            f = auswahl(alleJahre);
         } else if (o == "--alle-tankstellen" && fuellungen) {
             f = tankstellen(1);
         } else if (o == "--tankstelle" && fuellungen) {
@@ -165,7 +187,7 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
                 return TAufrufFehler{"Das Wort nach --wort darf höchstens 20 Zeichen lang sein."};
             a.Wort = *w;
             f = tankstellen(3);
-        } else if (o == "--jahr") {
+        } else if (o == "--jahr" && !entwicklung) {
             const auto w = wert(i);
             const TGanzzahlErgebnis j = w ? TextInGanzzahl(*w) : TGanzzahlErgebnis{0, 1};
             if (!w || j.Fehler != 0 || j.Wert < 1900 || j.Wert > 2100)
@@ -182,21 +204,35 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
             a.Von = *von;
             a.Bis = *bis;
             f = auswahl(zeitraum);
-        } else if (o == "--einzeln" && verbrauch) {
+        } else if (o == "--einzeln" && (verbrauch || entwicklung)) {
             f = ansicht(1);
-        } else if (o == "--monatsweise" && verbrauch) {
+        } else if (o == "--monatsweise" && (verbrauch || entwicklung)) {
             f = ansicht(2);
-        } else if (o == "--quartalsweise" && verbrauch) {
+        } else if (o == "--quartalsweise" && (verbrauch || entwicklung)) {
             f = ansicht(3);
-        } else if (o == "--jahresweise" && verbrauch) {
+        } else if (o == "--jahresweise" && (verbrauch || entwicklung)) {
             f = ansicht(4);
-        } else if (o == "--sortierung") {
+        } else if ((o == "--literpreis" || o == "--reichweite") && entwicklung) {
+            const int art = o == "--literpreis" ? 1 : 2;
+            if (a.Art != 0 && a.Art != art)
+                return TAufrufFehler{"Es darf nur eine Entwicklung (--literpreis, --reichweite) angegeben werden."};
+            a.Art = art;
+        } else if (o == "--tankinhalt" && entwicklung) {
+            // Read as the settings dialog reads the tank capacity.
+            const auto w = wert(i);
+            if (!w)
+                return TAufrufFehler{"Nach --tankinhalt fehlt der Tankinhalt in Litern."};
+            long double liter = 0;
+            if (const uint8_t fehlerNr = TankinhaltPruefen(*w, false, liter); fehlerNr != 0)
+                return TAufrufFehler{"--tankinhalt " + *w + ": " + EinZeilig(FehlerText(fehlerNr))};
+            a.Tankinhalt = liter;
+        } else if (o == "--sortierung" && !entwicklung) {
             const auto w = wert(i);
             const TGanzzahlErgebnis s = w ? TextInGanzzahl(*w) : TGanzzahlErgebnis{0, 1};
             if (!w || s.Fehler != 0 || s.Wert < 1 || s.Wert > hoechsteSortierung)
                 return TAufrufFehler{"Nach --sortierung fehlt eine Zahl von 1 bis " + std::to_string(hoechsteSortierung) + "."};
             a.Sortierung = s.Wert;
-        } else if (o == "--umgekehrt") {
+        } else if (o == "--umgekehrt" && !entwicklung) {
             a.Umgekehrt = true;
         } else {
             return TAufrufFehler{"Unbekannte Option '" + o + "'."};
@@ -384,6 +420,85 @@ int Verbrauch(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     return CliOk;
 }
 
+// The messages the development panels show when the series holds no point.
+constexpr int KeinLiterpreisGefunden = 8215;
+constexpr int KeineReichweiteGefunden = 8216;
+
+std::string KmText(long double km)
+{
+    return Format("%4.2n Km", {km});
+}
+
+int Entwicklung(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TLadeErgebnis e;
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0) {
+        aus << "Meldung: " << e.Meldung.Code << '\n';
+        return r;
+    }
+    if (!DatenLogisch) {
+        aus << "Meldung: " << MeldungBauen(TMeldungsNr::LogischeFehlerAnsicht).Code << '\n';
+        return CliUnbrauchbar;
+    }
+    if (a.Tankinhalt)
+        Tankinhalt = *a.Tankinhalt;
+    const bool reichweite = a.Art == 2;
+    if (reichweite && !(Tankinhalt > 0)) {
+        aus << "Meldung: " << MeldungBauen(TMeldungsNr::KeinTankinhalt).Code << '\n';
+        return CliUnbrauchbar;
+    }
+    // The panel settings of the chosen series, as its panel leaves them.
+    uint8_t &zeitraumwahl = reichweite ? RW_Zeitraumwahl : LP_Zeitraumwahl;
+    uint8_t &ansicht = reichweite ? RW_Ansicht : LP_Ansicht;
+    TDatum &von = reichweite ? RW_Von : LP_Von;
+    TDatum &bis = reichweite ? RW_Bis : LP_Bis;
+    zeitraumwahl = static_cast<uint8_t>(a.Auswahl ? a.Auswahl : 1);
+    ansicht = static_cast<uint8_t>(a.Ansicht ? a.Ansicht : 1);
+    if (zeitraumwahl == 2) {
+        von = a.Von;
+        bis = a.Bis;
+        ZeitraumOrdnen(von, bis);
+    }
+
+    if (reichweite)
+        ErmittleReichweitenEntwicklung();
+    else
+        ErmittleLiterpreisEntwicklung();
+    if (AnzahlEntwicklungswerte() == 0) {
+        aus << "Meldung: " << (reichweite ? KeineReichweiteGefunden : KeinLiterpreisGefunden) << '\n';
+        return CliNichtsGefunden;
+    }
+
+    if (reichweite)
+        aus << "Nr\tBezeichnung\tVon\tBis\tStrecke\tLiter\tDurchschnittsverbrauch\tReichweite\t";
+    else
+        aus << "Nr\tBezeichnung\tDatum\tLiterpreis\tLiter\tBetrag\t";
+    aus << "Veränderung zum Durchschnitt\tVeränderung zum Vorgänger\n";
+    for (const TEntwicklungsWert &w : EntwicklungsListe) {
+        aus << w.Nr << '\t';
+        if (reichweite)
+            aus << w.RW_Bezeichnung << '\t' << DatumText(w.RW_VonDatum) << '\t' << DatumText(w.RW_BisDatum) << '\t'
+                << ZahlMitPunkten(w.Strecke, 1) << " Km\t" << LiterText(1, w.LiterVerbraucht) << '\t'
+                << Format("%4.2nL/100Km", {w.Durchschnitt}) << '\t' << KmText(w.Reichweite) << '\t';
+        else
+            aus << w.Bezeichnung << '\t' << DatumText(w.Datum) << '\t' << PreisText(w.Literpreis) << '\t'
+                << LiterText(1, w.Liter) << '\t' << EuroText(w.Betrag) << '\t';
+        aus << VeraenderungZumDurchschnitt(w.Nr) << '\t' << VeraenderungZumVorgaenger(w.Nr) << '\n';
+    }
+    if (reichweite) {
+        aus << "Minimum\t" << KmText(EW_Minimum) << '\n'
+            << "Maximum\t" << KmText(EW_Maximum) << '\n'
+            << "Durchschnitt\t" << KmText(DurchschnittsReichweite()) << '\n'
+            << "Durchschnittsverbrauch\t" << Format("%4.2nL/100Km", {DurchschnittsVerbrauchRW}) << '\n';
+    } else {
+        aus << "Minimum\t" << PreisText(static_cast<uint16_t>(EW_Minimum)) << '\n'
+            << "Maximum\t" << PreisText(static_cast<uint16_t>(EW_Maximum)) << '\n'
+            << "Durchschnitt\t" << PreisText(DurchschnittsLiterpreis) << '\n';
+    }
+    aus << "Schritt\t" << EW_Schritt << '\n' << "Unten\t" << EW_Unten << '\n';
+    return CliOk;
+}
+
 int Umwandeln(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
 {
     TLadeErgebnis e;
@@ -415,5 +530,7 @@ int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, 
         return Verbrauch(a, aus, fehler);
     if (a.Befehl == "auswahl")
         return Auswahl(a, aus, fehler);
+    if (a.Befehl == "entwicklung")
+        return Entwicklung(a, aus, fehler);
     return Umwandeln(a, aus, fehler);
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <utility>
 
@@ -221,28 +222,15 @@ void VerbrauchsZustandZuruecksetzen()
     Grafikfaktor = 1;
 }
 
-void ErmittleVerbrauchswerte()
+void VerbrauchswerteBilden(const std::function<bool(const TTankFuellung &)> &gewaehlt,
+                           const std::function<void(TVerbrauchsWert &&)> &abgeben, long double &startKorrektur)
 {
-    VerbrauchsListeLoeschen();
-    StartKorrektur = 0;
-
-    // Merged views take each value as soon as it is complete; the single
-    // values of a long period never have to be held all at once.
-    const bool zusammenfassen = VerbrauchsAnsicht >= 2 && VerbrauchsAnsicht <= 4;
-    TZusammenfassung zusammenfassung(VerbrauchsAnsicht == 2);
-    TVerbrauchsListe einzeln;
-    auto abgeben = [&](TVerbrauchsWert &&w) {
-        if (zusammenfassen)
-            zusammenfassung.Hinzufuegen(std::move(w));
-        else
-            einzeln.push_back(std::move(w));
-    };
-
+    startKorrektur = 0;
     TVerbrauchsWert aktuell;
     bool begonnen = false;
     for (size_t i = 1; i < Fuellungen.size(); ++i) {
         const TTankFuellung &f = Fuellungen[i];
-        if (!FuellungGewaehlt(f))
+        if (!gewaehlt(f))
             continue;
 
         if (!begonnen) {
@@ -259,7 +247,7 @@ void ErmittleVerbrauchswerte()
             aktuell.VonKM = Fuellungen[s].KMStand;
             aktuell.VonDatum = Fuellungen[s].Datum;
             aktuell.LiterVerbraucht = aktuell.LiterVerbraucht + Fuellungen[s].LiterNachAbschaltung;
-            StartKorrektur = aktuell.LiterVerbraucht;
+            startKorrektur = aktuell.LiterVerbraucht;
             begonnen = true;
         } else if (aktuell.Vollgetankt) {
             TVerbrauchsWert neu;
@@ -273,6 +261,25 @@ void ErmittleVerbrauchswerte()
     }
     if (begonnen)
         abgeben(std::move(aktuell));
+}
+
+void ErmittleVerbrauchswerte()
+{
+    VerbrauchsListeLoeschen();
+
+    // Merged views take each value as soon as it is complete; the single
+    // values of a long period never have to be held all at once.
+    const bool zusammenfassen = VerbrauchsAnsicht >= 2 && VerbrauchsAnsicht <= 4;
+    TZusammenfassung zusammenfassung(VerbrauchsAnsicht == 2);
+    TVerbrauchsListe einzeln;
+    VerbrauchswerteBilden(FuellungGewaehlt,
+                          [&](TVerbrauchsWert &&w) {
+                              if (zusammenfassen)
+                                  zusammenfassung.Hinzufuegen(std::move(w));
+                              else
+                                  einzeln.push_back(std::move(w));
+                          },
+                          StartKorrektur);
 
     VerbrauchsListe = zusammenfassen ? zusammenfassung.Ergebnis() : std::move(einzeln);
 }

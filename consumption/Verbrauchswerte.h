@@ -5,6 +5,7 @@
 #include "core/Sprilo_Dek.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,14 @@ void VerbrauchsListeLoeschen();
 // configuration's part).
 void VerbrauchsZustandZuruecksetzen();
 void ErmittleVerbrauchswerte();
+// The builder behind ErmittleVerbrauchswerte: the single values of the
+// fill-ups from the second on that gewaehlt accepts, handed to abgeben in
+// order as each is complete (the last one too when it ends at a fill-up that
+// was not full); the first value starts at the last full fill-up before the
+// first chosen one. Touches no global but the fill-up list it reads, so the
+// range development builds its own values with it.
+void VerbrauchswerteBilden(const std::function<bool(const TTankFuellung &)> &gewaehlt,
+                           const std::function<void(TVerbrauchsWert &&)> &abgeben, long double &startKorrektur);
 void ErmittleLetzteVerbrauchswerte();
 void FasseVerbrauchswerteZusammen(bool monatsnamen);
 void BerechneGesamtverbrauch();

@@ -4,6 +4,7 @@
 #include "Konfiguration.h"
 #include "Sprilo_Dek.h"
 #include "browse/Auswahl.h"
+#include "charts/Entwicklung.h"
 #include "consumption/Verbrauchswerte.h"
 #include "print/Druckuebergabe.h"
 
@@ -15,4 +16,5 @@ void GlobalenZustandZuruecksetzen()
     EingabeZustandZuruecksetzen();
     AuswahlZustandZuruecksetzen();
     DruckuebergabeZuruecksetzen();
+    EntwicklungsZustandZuruecksetzen();
 }
