@@ -70,7 +70,8 @@ TEST_P(Fixturbefehle, ausgabeStimmtGenau)
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Fixturbefehle,
-                         ::testing::Values("grund", "dm", "alt", "altewaehrung", "stationen", "muell", "auswahl"));
+                         ::testing::Values("grund", "dm", "alt", "altewaehrung", "stationen", "muell", "auswahl",
+                                           "entwicklung"));
 
 TEST(Cli, aufrufeGebenIhrenRueckgabewertUndIhreAusgabe)
 {
@@ -201,5 +202,55 @@ TEST(Cli, dateigroessenGrenzeGibtSchreibfehlerStattAbbruch)
                             + "' ist unverändert geblieben.\nDie Daten wurden nicht gespeichert.\n");
     EXPECT_EQ(DateiInhalt(aus), vorher);
     EXPECT_EQ(o.Namen(), std::vector<std::string>{"AUS.SPR"});
+}
+
+TEST(Cli, entwicklungPrueftIhreOptionenUndDenTankinhalt)
+{
+    TOrdner o;
+    const std::string kaputt = o / "kaputt.SPR", fehlt = o / "fehlt.SPR",
+                      datei = FixturPfad("entwicklung", "entwicklung.SPR");
+    DateiSchreiben(kaputt, std::string(300, 'x'));
+    const std::vector<std::vector<std::string>> falsch = {
+        {"entwicklung"}, {"entwicklung", datei, "--literpreis", "--reichweite"},
+        {"entwicklung", datei, "--alle-jahre", "--zeitraum", "01/2003", "02/2003"},
+        {"entwicklung", datei, "--zeitraum", "01/2003"}, {"entwicklung", datei, "--einzeln", "--jahresweise"},
+        {"entwicklung", datei, "--jahr", "2003"}, {"entwicklung", datei, "--dieses-jahr"},
+        {"entwicklung", datei, "--letzte"}, {"entwicklung", datei, "--sortierung", "1"},
+        {"entwicklung", datei, "--umgekehrt"}, {"entwicklung", datei, "--heute", "01.01.2003"},
+        {"entwicklung", datei, "--tankinhalt"}, {"entwicklung", datei, "--tankinhalt", "x"},
+        {"entwicklung", datei, "--tankinhalt", "-5"}, {"entwicklung", datei, "--tankinhalt", "50,123"},
+        {"entwicklung", datei, "--tankinhalt", "3001"}, {"verbrauch", datei, "--tankinhalt", "50"},
+        {"verbrauch", datei, "--reichweite"}, {"auswahl", datei, "--literpreis"}};
+    for (const auto &argumente : falsch) {
+        SCOPED_TRACE(::testing::PrintToString(argumente));
+        std::string fehler;
+        const TLauf lauf = Aufrufen(argumente, &fehler);
+        EXPECT_EQ(lauf.Code, CliAufruffehler);
+        EXPECT_EQ(lauf.Aus, "");
+        EXPECT_NE(fehler.find("Aufruf:"), std::string::npos);
+    }
+    std::string fehler;
+    Aufrufen({"entwicklung", datei, "--tankinhalt", "x"}, &fehler);
+    EXPECT_EQ(fehler.substr(0, fehler.find('\n')),
+              "--tankinhalt x: Der Tankinhalt ist ungültig. Die eingegebene Zeichenkette stellt keine Zahl dar.");
+    Aufrufen({"entwicklung", datei, "--tankinhalt", "3001"}, &fehler);
+    EXPECT_EQ(fehler.substr(0, fehler.find('\n')),
+              "--tankinhalt 3001: Der Tankinhalt ist ungültig. Er darf maximal 3.000 Liter betragen.");
+
+    const std::vector<std::tuple<std::vector<std::string>, int, std::string>> faelle = {
+        {{"entwicklung", kaputt}, CliUnbrauchbar, "Meldung: 8002\n"},
+        {{"entwicklung", kaputt, "--reichweite"}, CliUnbrauchbar, "Meldung: 8002\n"},
+        {{"entwicklung", fehlt}, CliNichtGeoeffnet, "Meldung: 8106\n"},
+        // The capacity given on the command line is taken as it is, 0 too.
+        {{"entwicklung", datei, "--reichweite", "--tankinhalt", "0"}, CliUnbrauchbar, "Meldung: 8213\n"},
+        // The litre price needs no capacity.
+        {{"entwicklung", datei, "--tankinhalt", "0", "--zeitraum", "01/2003", "01/2003"}, CliOk,
+         DateiInhalt(FixturPfad("entwicklung", "expected_literpreis_zeitraum_01_2003_01_2003.txt"))}};
+    for (const auto &[argumente, code, ausgabe] : faelle) {
+        SCOPED_TRACE(::testing::PrintToString(argumente));
+        const TLauf lauf = Aufrufen(argumente);
+        EXPECT_EQ(lauf.Code, code);
+        EXPECT_EQ(lauf.Aus, ausgabe);
+    }
 }
 } // namespace
