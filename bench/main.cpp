@@ -18,6 +18,7 @@
 #include "core/Zustand.h"
 #include "Tankbuch.h"
 #include "browse/Auswahl.h"
+#include "charts/Entwicklung.h"
 #include "core/Konfiguration.h"
 #include "consumption/Verbrauchswerte.h"
 
@@ -64,6 +65,7 @@ struct TMessung {
     double Laden = 0;            // seconds, best of all runs
     double Auswahl = 0;          // selection of every fill-up and its summary
     double Sortieren = 0;        // the slowest of the four keys and the reversed order
+    double Entwicklung = 0;      // the slower of the litre-price and range series, single
     double Letzte = 0;
     double Alle = 0;
     double Speichern = 0;
@@ -206,6 +208,25 @@ TMessung LaufMessen(const std::string &verzeichnis, int32_t n, TVariante v, int 
     m.Monatswerte = AnzahlVerbrauchswerte();
     m.Durchschnitt = static_cast<double>(GesamtVerbrauch.Durchschnitt);
     m.Strecke = GesamtVerbrauch.Strecke;
+
+    // Both development series over every fill-up, single points: the most
+    // points either can have.
+    LP_Zeitraumwahl = RW_Zeitraumwahl = 1;
+    LP_Ansicht = RW_Ansicht = 1;
+    Tankinhalt = 60;
+    for (const bool reichweite : {false, true}) {
+        t = TUhr::now();
+        if (reichweite)
+            ErmittleReichweitenEntwicklung();
+        else
+            ErmittleLiterpreisEntwicklung();
+        m.Entwicklung = std::max(m.Entwicklung, Sekunden(t));
+        if (AnzahlEntwicklungswerte() == 0) {
+            FehlerSetzen(m, "Aus '" + datei + "' ergab sich keine Entwicklung.");
+            return m;
+        }
+    }
+    EntwicklungsListeLoeschen();
 
     // A fresh name: no backup copy to make, only the writing.
     const std::string neu = MessPfad(verzeichnis, ("NEU" + std::to_string(lauf) + "X").c_str(), n, v);
@@ -389,12 +410,13 @@ struct TSchritt {
     double Ziel;        // seconds
 };
 
-const std::array<TSchritt, 6> Schritte = {{
+const std::array<TSchritt, 7> Schritte = {{
     {"Laden", &TMessung::Laden, 1.0},
     {"Auswahl mit Zusammenfassung", &TMessung::Auswahl, 0.3},
     {"Sortieren", &TMessung::Sortieren, 1.0},
     {"Letzte Werte", &TMessung::Letzte, 0.5},
     {"Alle Werte (Monate)", &TMessung::Alle, 0.5},
+    {"Entwicklung", &TMessung::Entwicklung, 1.0},
     {"Speichern", &TMessung::Speichern, 1.0},
 }};
 
@@ -473,6 +495,7 @@ int main(int argc, char **argv)
                 beste.Laden = std::min(beste.Laden, m.Laden);
                 beste.Auswahl = std::min(beste.Auswahl, m.Auswahl);
                 beste.Sortieren = std::min(beste.Sortieren, m.Sortieren);
+                beste.Entwicklung = std::min(beste.Entwicklung, m.Entwicklung);
                 beste.Letzte = std::min(beste.Letzte, m.Letzte);
                 beste.Alle = std::min(beste.Alle, m.Alle);
                 beste.Speichern = std::min(beste.Speichern, m.Speichern);
@@ -500,16 +523,17 @@ int main(int argc, char **argv)
         for (TVariante v : {TVariante::Geordnet, TVariante::Ungeordnet}) {
             const TMessung &m = ergebnisse[{n, v}];
             zeilen.push_back({ZahlMitPunkten(n, 1), VariantenName(v), MBText(static_cast<double>(m.Dateigroesse)),
-                              ZeitText(m.Laden), ZeitText(m.Auswahl), ZeitText(m.Sortieren), ZeitText(m.Letzte), ZeitText(m.Alle), ZeitText(m.Speichern),
+                              ZeitText(m.Laden), ZeitText(m.Auswahl), ZeitText(m.Sortieren), ZeitText(m.Letzte), ZeitText(m.Alle), ZeitText(m.Entwicklung), ZeitText(m.Speichern),
                               MBText(static_cast<double>(m.SpitzeKB) * 1024.0)});
         }
     }
     TabelleDrucken({"Füllungen", "Variante", "Dateigröße", "Laden", "Auswahl", "Sortieren", "Letzte Werte",
-                    "Alle Werte (Monate)", "Speichern", "Spitze Speicher"},
-                   {false, true, false, false, false, false, false, false, false, false}, zeilen);
+                    "Alle Werte (Monate)", "Entwicklung", "Speichern", "Spitze Speicher"},
+                   {false, true, false, false, false, false, false, false, false, false, false}, zeilen);
     std::printf("\nZeiten: der schnellste von %d Läufen (%d ab 100.001 Füllungen), jeder Lauf ein eigener Prozess.\n"
                 "Laden mit Ordnen und logischer Prüfung; Auswahl aller Füllungen mit Zusammenfassung;\n"
                 "Sortieren: der langsamste Schlüssel (Betrag, Liter, Literpreis, umgekehrt);\n"
+                "Entwicklung: die langsamere der beiden Reihen (Literpreis, Reichweite), einzeln;\n"
                 "Speichern in eine neue Datei, mit fsync.\n"
                 "Spitze Speicher: höchstes ru_maxrss der Läufe; ein leerer Prozess belegt %s.\n",
                 Wiederholungen(1), Wiederholungen(GroessteAnzahl),
@@ -529,7 +553,7 @@ int main(int argc, char **argv)
 
     std::printf("\nZiele für 1.000.000 Füllungen auf dieser Maschine mit %ld Kernen:\n"
                 "Laden < 1 s, Speichern < 1 s, Auswahl mit Zusammenfassung < 0,3 s, Sortieren < 1 s,\n"
-                "Verbrauchswerte < 0,5 s; Wachstum von 100.000 auf 1.000.000 "
+                "Verbrauchswerte < 0,5 s, Entwicklung < 1 s; Wachstum von 100.000 auf 1.000.000 "
                 "nicht schneller als n log n\n"
                 "(Vorhersage %sx; wegen Messrauschen gilt bis %sx als erreicht).\n\n",
                 ::sysconf(_SC_NPROCESSORS_ONLN), Zahl(vorhersage, 1).c_str(),
