@@ -353,11 +353,10 @@ TEntwicklungsInfo EntwicklungsInfo(int32_t nr)
     const TEntwicklungsWert &w = EntwicklungsListe[size_t(nr - 1)];
     const bool lp = Literpreis();
     info.Wert = lp ? "Literpreis : " + PreisText(w.Literpreis) : "Reichweite : " + Km(w.Reichweite);
-    if (AnzahlEntwicklungswerte() >= 2) {
-        const std::string d = VeraenderungZumDurchschnitt(static_cast<uint32_t>(nr));
-        if (!d.empty())
-            info.ZumDurchschnitt = "Veränderung zum Durchschnitt: " + d;
-    }
+    // The series gives no change to the average for a single point.
+    const std::string d = VeraenderungZumDurchschnitt(static_cast<uint32_t>(nr));
+    if (!d.empty())
+        info.ZumDurchschnitt = "Veränderung zum Durchschnitt: " + d;
     const std::string v = VeraenderungZumVorgaenger(static_cast<uint32_t>(nr));
     if (!v.empty())
         info.ZumVorgaenger = "Veränderung zum Vorgänger: " + v;

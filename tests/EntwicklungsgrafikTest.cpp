@@ -534,6 +534,17 @@ TEST_P(EntwicklungsgrafikSkaliert, DurchschnittslinieDerReichweite)
     EXPECT_EQ(wert->Schrift.Farbe, Blau);
 }
 
+TEST_F(Entwicklungsgrafik, DurchschnittDerReichweiteInHundertstelnGerundet)
+{
+    // 60 x 10000 / 6,4 = 93750 hundredths, one step per hundredth: 50 steps
+    // above the axis start, 200 units; the rounded km (938) would give 400.
+    Reichweiten({937, 938}, 1, 93700, 6.4L);
+    Zeichnen(SchmaleBalken, 2);
+    const auto blau = flaeche.Linien(Blau);
+    ASSERT_EQ(blau.size(), 1u);
+    EXPECT_EQ(blau[0].Y1, 244 - 200);
+}
+
 TEST_F(Entwicklungsgrafik, EinPunktOhneDurchschnittUndHinweis)
 {
     for (uint8_t art : {uint8_t(BreiteBalken), uint8_t(SchmaleBalken), uint8_t(Liniendiagramm)}) {
