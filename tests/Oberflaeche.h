@@ -158,7 +158,7 @@ template <typename T> void ImModalenFenster(QObject *besitzer, bool &gelaufen, s
             schritte(*f);
         }
         if (f->isVisible())
-            f->done(QDialog::Rejected);
+            static_cast<QDialog *>(f)->done(QDialog::Rejected);
     });
     uhr->start(5);
 }

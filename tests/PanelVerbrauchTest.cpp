@@ -131,12 +131,6 @@ private slots:
         QTest::mouseClick(m_form->SpeedButton10, Qt::LeftButton);
 
         QCOMPARE(GezeigteMeldungsNr(), QList<N>{N::LogischeFehlerVerbrauch});
-        const TMeldung &m = TQtPlattform::GezeigteMeldungen()[0];
-        QCOMPARE(QString::fromStdString(m.Text),
-                 u"Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
-                 "Die Verbrauchswerte können nicht betrachtet und analysiert werden.\r\r"
-                 "Ändern Sie vorher die entsprechenden Datensätze.\r\rCode : 8003"_s);
-        QVERIFY(m.Art == TKastenArt::Fehler && m.Knoepfe == (KnopfOK | KnopfHilfe) && m.Hilfe == 8003);
         QCOMPARE(m_plattform->Toene, std::vector<int>{5});
         QVERIFY(!p->isVisible() && !m_form->MP_5_1b_6->isVisible());
         QVERIFY(!m_form->PanelTankList->isVisible());
@@ -390,23 +384,15 @@ private slots:
         AufMarkeKlicken(p->PV_CB1);
 
         QString waehrenddessen;
-        auto *warten = new QTimer(m_form.get());
-        connect(warten, &QTimer::timeout, this, [&] {
-            auto *fenster = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!fenster)
-                return;
-            warten->stop();
+        bool gelaufen = false;
+        ImModalenFenster<QDialog>(this, gelaufen, [&](QDialog &) {
             waehrenddessen = u"%1 %2 %3 %4 %5"_s.arg(AnzahlVerbrauchswerte())
                                  .arg(UmgekehrtSortiert ? u"umgekehrt"_s : u"vorwaerts"_s)
                                  .arg(m_form->isVisible() ? u"sichtbar"_s : u"verborgen"_s)
                                  .arg(m_form->isEnabled() ? u"frei"_s : u"gesperrt"_s)
                                  .arg(m_form->WarteLabel1->isHidden() ? u"ohne"_s : u"mit Wartetext"_s);
-            // The user turns the order round in the window meanwhile.
-            UmgekehrtSortiert = false;
-            fenster->reject();
+            UmgekehrtSortiert = false;   // the user turns the order round meanwhile
         });
-        warten->start(10);
-        TQtPlattform::FensterErwarten(1);
         if (mitEnter)
             QTest::keyClick(p->PV_CB1, Qt::Key_Return);
         else
