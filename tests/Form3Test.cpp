@@ -30,6 +30,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 using N = TMeldungsNr;
@@ -42,14 +43,12 @@ TTankFuellung BeiAral(int km, const char *datum, const char *betrag, const char 
     return Eintrag(km, datum, "Aral", betrag, liter, vollBei);
 }
 
-void Tankbuch(std::initializer_list<TTankFuellung> fuellungen)
+void Tankbuch(const std::vector<TTankFuellung> &fuellungen)
 {
     ListeLoeschen(Fuellungen);
     for (const TTankFuellung &f : fuellungen)
         Fuellungen.push_back(f);
-    DatenVorhanden = true;
-    DatenLogisch = true;
-    Gespeichert = true;
+    DatenVorhanden = DatenLogisch = Gespeichert = true;
     Festverbrauch = 7.5L;
     Tankinhalt = 55;
 }
@@ -66,18 +65,15 @@ void ZweiWerte()
 // go 30, 31, ... so that no two averages are equal.
 void Werte(int n)
 {
-    ListeLoeschen(Fuellungen);
-    Fuellungen.push_back(BeiAral(1000, "02.01.2003", "40", "40", "40"));
+    std::vector<TTankFuellung> f{BeiAral(1000, "02.01.2003", "40", "40", "40")};
     for (int i = 1; i <= n; ++i) {
         const int monat = (i - 1) % 12 + 1;
         const int jahr = 2003 + (i - 1) / 12;
         const std::string datum = (monat < 10 ? "15.0" : "15.") + std::to_string(monat) + "." + std::to_string(jahr);
         const std::string liter = std::to_string(30 + i);
-        Fuellungen.push_back(BeiAral(1000 + 500 * i, datum.c_str(), "50", liter.c_str(), liter.c_str()));
+        f.push_back(BeiAral(1000 + 500 * i, datum.c_str(), "50", liter.c_str(), liter.c_str()));
     }
-    DatenVorhanden = DatenLogisch = Gespeichert = true;
-    Festverbrauch = 7.5L;
-    Tankinhalt = 55;
+    Tankbuch(f);
 }
 
 // All values of the log, single (1) or merged (2 month, 3 quarter, 4 year).
