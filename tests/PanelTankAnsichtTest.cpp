@@ -57,6 +57,14 @@ void FuellungenSetzen(const QString &eintraege)
     Gespeichert = true;
 }
 
+// A row of test data with text columns only.
+void Reihe(const char *name, std::initializer_list<const char *> werte)
+{
+    QTestData &z = QTest::newRow(name);
+    for (const char *w : werte)
+        z << QString::fromUtf8(w);
+}
+
 } // namespace
 
 class PanelTankAnsichtTest : public QObject {
@@ -121,26 +129,21 @@ private slots:
         for (const char *spalte : {"stationen", "nr", "fuellungen", "jahr", "von", "bis", "erwStationen",
                                    "erwStation", "erwJahre", "erwJahr", "erwMonate", "erwVon", "erwBis"})
             QTest::addColumn<QString>(spalte);
-        auto zeile = [](const char *name, std::initializer_list<const char *> werte) {
-            QTestData &z = QTest::newRow(name);
-            for (const char *w : werte)
-                z << QString::fromUtf8(w);
-        };
         const char *wende = "15.11.2003 Aral|20.12.2003 Shell|03.01.2004 Jet|10.02.2004 Aral";
         const char *stationen = "Aral|Shell|sonstige Tankstellen";
-        zeile("ueber den Jahreswechsel",
+        Reihe("ueber den Jahreswechsel",
               {"Aral|Shell", "1", wende, "2004", "1.12.2003", "32.1.2004", stationen, "Shell", "2003|2004", "2004",
                "11/2003|12/2003|01/2004|02/2004", "12/2003", "01/2004"});
-        zeile("nichts davon in den Listen",
+        Reihe("nichts davon in den Listen",
               {"Aral|Shell", "-1", wende, "1999", "1.5.2004", "32.8.2004", stationen, "sonstige Tankstellen",
                "2003|2004", "2003", "11/2003|12/2003|01/2004|02/2004", "11/2003", "02/2004"});
-        zeile("Station ausserhalb der Liste",
+        Reihe("Station ausserhalb der Liste",
               {"Aral|Shell", "5", wende, "0", "0.0.0", "0.0.0", stationen, "sonstige Tankstellen", "2003|2004",
                "2003", "11/2003|12/2003|01/2004|02/2004", "11/2003", "02/2004"});
-        zeile("ein Monat", {"", "0", "02.03.2005 Jet|28.03.2005 Jet", "2005", "1.3.2005", "32.3.2005",
+        Reihe("ein Monat", {"", "0", "02.03.2005 Jet|28.03.2005 Jet", "2005", "1.3.2005", "32.3.2005",
                             "sonstige Tankstellen", "sonstige Tankstellen", "2005", "2005", "03/2005", "03/2005",
                             "03/2005"});
-        zeile("keine Daten", {"Aral", "0", "", "2005", "1.3.2005", "32.3.2005", "Aral|sonstige Tankstellen",
+        Reihe("keine Daten", {"Aral", "0", "", "2005", "1.3.2005", "32.3.2005", "Aral|sonstige Tankstellen",
                               "Aral", "", "", "", "", ""});
     }
 
@@ -159,10 +162,8 @@ private slots:
         AuswahlTankstelleNr = static_cast<int8_t>(nr.toInt());
         AuswahlJahr = static_cast<uint16_t>(jahr.toInt());
         const QStringList v = von.split(u'.'), b = bis.split(u'.');
-        AuswahlVon = TDatum{static_cast<uint8_t>(v[0].toInt()), static_cast<uint8_t>(v[1].toInt()),
-                            static_cast<uint16_t>(v[2].toInt())};
-        AuswahlBis = TDatum{static_cast<uint8_t>(b[0].toInt()), static_cast<uint8_t>(b[1].toInt()),
-                            static_cast<uint16_t>(b[2].toInt())};
+        AuswahlVon = TDatum{uint8_t(v[0].toInt()), uint8_t(v[1].toInt()), uint16_t(v[2].toInt())};
+        AuswahlBis = TDatum{uint8_t(b[0].toInt()), uint8_t(b[1].toInt()), uint16_t(b[2].toInt())};
         m_form->MP_4_1Click();
         QVERIFY(Offen());
 
@@ -174,10 +175,8 @@ private slots:
         QTEST(Eintraege(p->PTA_G2C3), "erwMonate");
         QTEST(p->PTA_G2C2->currentText(), "erwVon");
         QTEST(p->PTA_G2C3->currentText(), "erwBis");
-        QCOMPARE(QString::number(AuswahlTankstelleNr), nr);
-        QCOMPARE(QString::number(AuswahlJahr), jahr);
-        QCOMPARE(Datum(AuswahlVon), von);
-        QCOMPARE(Datum(AuswahlBis), bis);
+        QCOMPARE(u"%1 %2 %3 %4"_s.arg(AuswahlTankstelleNr).arg(AuswahlJahr).arg(Datum(AuswahlVon), Datum(AuswahlBis)),
+                 u"%1 %2 %3 %4"_s.arg(nr, jahr, von, bis));
     }
 
     // The radios, the word, this year and the order come from the settings;
@@ -216,18 +215,13 @@ private slots:
     {
         for (const char *spalte : {"vorher", "radio", "erwEinstellungen", "erwEingaben", "erwFokus"})
             QTest::addColumn<QString>(spalte);
-        auto zeile = [](const char *name, std::initializer_list<const char *> werte) {
-            QTestData &z = QTest::newRow(name);
-            for (const char *w : werte)
-                z << QString::fromUtf8(w);
-        };
-        zeile("eine Tankstelle", {"", "PTA_G1R2", "2 4 1", "PTA_G1C1", "PTA_G1C1"});
-        zeile("ein Wort", {"PTA_G1R2", "PTA_G1R3", "3 4 1", "PTA_G1E1", "PTA_G1E1"});
-        zeile("alle Tankstellen", {"PTA_G1R3", "PTA_G1R1", "1 4 1", "", "PTA_G1R1"});
-        zeile("ein Jahr", {"PTA_G2R3", "PTA_G2R2", "1 2 1", "PTA_G2C1", "PTA_G2C1"});
-        zeile("Zeitraum", {"PTA_G2R2", "PTA_G2R3", "1 3 1", "PTA_G2L1 PTA_G2C2 PTA_G2L2 PTA_G2C3", "PTA_G2C2"});
-        zeile("dieses Jahr", {"PTA_G2R3", "PTA_G2R1", "1 1 1", "", "PTA_G2R1"});
-        zeile("Literpreis", {"", "PTA_G3R4", "1 4 4", "", "PTA_G3R4"});
+        Reihe("eine Tankstelle", {"", "PTA_G1R2", "2 4 1", "PTA_G1C1", "PTA_G1C1"});
+        Reihe("ein Wort", {"PTA_G1R2", "PTA_G1R3", "3 4 1", "PTA_G1E1", "PTA_G1E1"});
+        Reihe("alle Tankstellen", {"PTA_G1R3", "PTA_G1R1", "1 4 1", "", "PTA_G1R1"});
+        Reihe("ein Jahr", {"PTA_G2R3", "PTA_G2R2", "1 2 1", "PTA_G2C1", "PTA_G2C1"});
+        Reihe("Zeitraum", {"PTA_G2R2", "PTA_G2R3", "1 3 1", "PTA_G2L1 PTA_G2C2 PTA_G2L2 PTA_G2C3", "PTA_G2C2"});
+        Reihe("dieses Jahr", {"PTA_G2R3", "PTA_G2R1", "1 1 1", "", "PTA_G2R1"});
+        Reihe("Literpreis", {"", "PTA_G3R4", "1 4 4", "", "PTA_G3R4"});
     }
 
     // Each radio sets its mode and shows only the inputs that belong to it;
@@ -340,9 +334,7 @@ private slots:
         QCOMPARE(m_plattform->Toene, std::vector<int>{1});
         QVERIFY(Offen());
         QVERIFY(!m_form->WarteLabel1->isVisible());
-        QCOMPARE(int(AuswahlJahr), 2003);
-        QCOMPARE(Datum(AuswahlVon), u"1.11.2003"_s);
-        QCOMPARE(Datum(AuswahlBis), u"32.2.2004"_s);
+        QCOMPARE(u"%1 %2 %3"_s.arg(AuswahlJahr).arg(Datum(AuswahlVon), Datum(AuswahlBis)), u"2003 1.11.2003 32.2.2004"_s);
     }
 
     // Found fill-ups go to the list window; the main window waits hidden
