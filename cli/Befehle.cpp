@@ -420,10 +420,6 @@ int Verbrauch(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     return CliOk;
 }
 
-// The messages the development panels show when the series holds no point.
-constexpr int KeinLiterpreisGefunden = 8215;
-constexpr int KeineReichweiteGefunden = 8216;
-
 std::string KmText(long double km)
 {
     return Format("%4.2n Km", {km});
@@ -437,14 +433,16 @@ int Entwicklung(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         return r;
     }
     if (!DatenLogisch) {
-        aus << "Meldung: " << MeldungBauen(TMeldungsNr::LogischeFehlerAnsicht).Code << '\n';
+        const TMeldungsNr nr =
+            a.Art == 2 ? TMeldungsNr::LogischeFehlerReichweite : TMeldungsNr::LogischeFehlerLiterpreis;
+        aus << "Meldung: " << MeldungBauen(nr).Code << '\n';
         return CliUnbrauchbar;
     }
     if (a.Tankinhalt)
         Tankinhalt = *a.Tankinhalt;
     const bool reichweite = a.Art == 2;
     if (reichweite && !(Tankinhalt > 0)) {
-        aus << "Meldung: " << MeldungBauen(TMeldungsNr::KeinTankinhalt).Code << '\n';
+        aus << "Meldung: " << MeldungBauen(TMeldungsNr::ReichweiteOhneTankinhalt).Code << '\n';
         return CliUnbrauchbar;
     }
     // The panel settings of the chosen series, as its panel leaves them.
@@ -465,7 +463,8 @@ int Entwicklung(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     else
         ErmittleLiterpreisEntwicklung();
     if (AnzahlEntwicklungswerte() == 0) {
-        aus << "Meldung: " << (reichweite ? KeineReichweiteGefunden : KeinLiterpreisGefunden) << '\n';
+        const TMeldungsNr nr = reichweite ? TMeldungsNr::KeineReichweiteGefunden : TMeldungsNr::KeinLiterpreisGefunden;
+        aus << "Meldung: " << MeldungBauen(nr).Code << '\n';
         return CliNichtsGefunden;
     }
 

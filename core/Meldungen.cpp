@@ -157,6 +157,26 @@ constexpr TVorlage Vorlagen[] = {
      "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
      "Die Verbrauchswerte können nicht betrachtet und analysiert werden.\r\r"
      "Ändern Sie vorher die entsprechenden Datensätze."},
+    {N::LogischeFehlerLiterpreis, 8003, true, F, OkHilfe, 5, true,
+     "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
+     "Die Preisentwicklung kann nicht betrachtet werden.\r\r"
+     "Ändern Sie vorher die entsprechenden Datensätze."},
+    {N::LogischeFehlerReichweite, 8003, true, F, OkHilfe, 5, true,
+     "Ihre Daten enthalten einen (oder mehrere) logische Fehler.\r"
+     "Die Reichweiten-Entwicklung kann nicht betrachtet werden.\r\r"
+     "Ändern Sie vorher die entsprechenden Datensätze."},
+    {N::KeinLiterpreisGefunden, 8215, true, I, OkHilfe, 1, false,
+     "Für den eingestellten Zeitraum konnten keine \r"
+     "Tankfüllungen gefunden werden.\r"
+     "Die Entwicklung des Literpreises kann nicht angezeigt werden."},
+    {N::KeineReichweiteGefunden, 8216, true, I, OkHilfe, 1, false,
+     "Für den eingestellten Zeitraum konnten keine \r"
+     "Tankfüllungen gefunden werden.\r"
+     "Die Entwicklung der Reichweite kann nicht berechnet und angezeigt werden."},
+    {N::ReichweiteOhneTankinhalt, 8213, true, I, OkHilfe, 1, true,
+     "Es wurde noch kein Tankinhalt angegeben.\r"
+     "Für die Berechnung der maximalen Reichweite wird jedoch der Tankinhalt benötigt.\r"
+     "Bitte geben Sie die Tankgröße an."},
     {N::KeineVerbrauchswerte, 8206, true, I, OkHilfe, 1, false,
      "Es wurden keine Verbrauchswerte gefunden, die den gemachten Einstellungen entsprechen.\r\r"
      "Es wurden die Verbrauchswerte \r"

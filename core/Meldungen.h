@@ -63,7 +63,12 @@ enum class TMeldungsNr {
     LogischeFehlerDruck,            // 8003
     LogischeFehlerAnsicht,          // 8003
     LogischeFehlerVerbrauch,        // 8003
+    LogischeFehlerLiterpreis,       // 8003
+    LogischeFehlerReichweite,       // 8003
     KeineVerbrauchswerte,           // 8206: %1 what was searched, %2 where nothing was entered
+    KeinLiterpreisGefunden,         // 8215
+    KeineReichweiteGefunden,        // 8216
+    ReichweiteOhneTankinhalt,       // 8213
     GrafikNurNachDatum,             // 8208
     KeineFuellungenGefunden,        // 8205: %1 the selection text
     AlleDatenGeloescht,             // 8207
