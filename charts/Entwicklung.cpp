@@ -220,11 +220,18 @@ void BerechneEntwicklungsStatistik()
     else
         DurchschnittsLiterpreis = LiterPreisBerechnen(summeBetrag, summeLiter);
 
+    const TEntwicklungsSkala skala = EntwicklungsSkala(reichweite, EW_Minimum, EW_Maximum);
+    EW_Schritt = skala.Schritt;
+    EW_Unten = skala.Unten;
+}
+
+TEntwicklungsSkala EntwicklungsSkala(bool reichweite, long double minimum, long double maximum)
+{
     // The axis scale in whole units (thousandths of a euro, or hundredths of
     // a km); 64 bits so that absurd ranges from a damaged file cannot
     // overflow on the way.
-    const int64_t spanne = reichweite ? RundeI32(EW_Maximum * 100.0L - EW_Minimum * 100.0L)
-                                      : RundeI32(EW_Maximum - EW_Minimum);
+    const int64_t spanne = reichweite ? RundeI32(maximum * 100.0L - minimum * 100.0L)
+                                      : RundeI32(maximum - minimum);
     int64_t schritt = spanne / 40 + 1;
     if (spanne % 40 == 0)
         schritt -= 1;
@@ -233,18 +240,23 @@ void BerechneEntwicklungsStatistik()
     if (reichweite) {
         // The pad is taken off as it is, in hundredths of a km, not in steps.
         const int64_t rand = RundeI32(static_cast<long double>(40 - spanne / schritt) * 0.5L);
-        unten = RundeI32(EW_Minimum * 100.0L) - rand - 5 * schritt;
+        unten = RundeI32(minimum * 100.0L) - rand - 5 * schritt;
         unten = (unten / 10) * 10;
         unten = std::max<int64_t>(unten, 0);
     } else {
-        unten = RundeI32(EW_Minimum);
+        unten = RundeI32(minimum);
         if (spanne == 0)
             unten -= 20;
         else if (spanne <= 20)
             unten -= 10;
     }
-    EW_Schritt = AufI32(schritt);
-    EW_Unten = AufI32(unten);
+    return {AufI32(schritt), AufI32(unten)};
+}
+
+int64_t SkalaEinheiten(const TEntwicklungsSkala &skala, int64_t wert)
+{
+    const int64_t schritt = std::max<int32_t>(skala.Schritt, 1);
+    return wert / schritt - int64_t{skala.Unten} / schritt;
 }
 
 void ReichweitenNeuBerechnen()

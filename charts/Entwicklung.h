@@ -53,6 +53,19 @@ void ErmittleReichweitenEntwicklung();
 void FasseEntwicklungZusammen(bool monatsnamen);
 // Minimum, maximum, averages and the axis scale (EW_Schritt, EW_Unten).
 void BerechneEntwicklungsStatistik();
+
+// The axis scale of a series between minimum and maximum (thousandths of a
+// euro, or km for the range): value per axis unit and value at the axis
+// start, in thousandths or hundredths of a km. The chart and its print
+// share it.
+struct TEntwicklungsSkala {
+    int32_t Schritt = 1;
+    int32_t Unten = 0;
+};
+TEntwicklungsSkala EntwicklungsSkala(bool reichweite, long double minimum, long double maximum);
+// Axis units from the axis start to wert (in the scale's units), both
+// divisions truncating as the scale was computed.
+int64_t SkalaEinheiten(const TEntwicklungsSkala &skala, int64_t wert);
 // After a change of Tankinhalt: every Reichweite anew from its Durchschnitt,
 // then BerechneEntwicklungsStatistik (the chart window's tank button).
 void ReichweitenNeuBerechnen();

@@ -52,18 +52,13 @@ bool Literpreis()
     return EntwicklungsArt != 2;
 }
 
-int32_t Schritt()
-{
-    return std::max<int32_t>(EW_Schritt, 1);
-}
-
 // Chart units above the base line for a value in axis units (thousandths,
 // or hundredths of a km): five per step of the litre scale, four of the
-// range scale, both divisions truncating as the scale was computed.
+// range scale.
 int64_t Hoehe(int64_t wert)
 {
     const int64_t jeSchritt = Literpreis() ? 5 : 4;
-    return jeSchritt * (wert / Schritt() - int64_t{EW_Unten} / Schritt());
+    return jeSchritt * SkalaEinheiten({EW_Schritt, EW_Unten}, wert);
 }
 
 int64_t PunktHoehe(const TEntwicklungsWert &w)

@@ -44,18 +44,11 @@ uint32_t Farbe(TGraphFarbe eintrag)
 const uint32_t Schwarz = 0x000000;   // FarbeNr(0)
 const uint32_t Weiss = 0xFFFFFF;     // FarbeNr(15)
 
-int32_t Schritt()
-{
-    return std::max<int32_t>(SkalaSchritt, 1);
-}
-
 // Graph units right of the axis start for a consumption in L/100Km: three
-// per axis unit, both divisions truncating as the scale was computed.
+// per axis unit.
 int64_t AchsenVersatz(long double verbrauch)
 {
-    // Values from a damaged file may be anything: rounded into i32, and
-    // counted in 64 bits so that nothing wraps.
-    return 3 * (int64_t{RundeI32(verbrauch * 100.0L)} / Schritt() - SkalaUnten / Schritt());
+    return 3 * SkalaSchritte({SkalaSchritt, SkalaUnten}, verbrauch);
 }
 
 int Px(long double einheiten)

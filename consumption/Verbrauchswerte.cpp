@@ -387,22 +387,33 @@ void BerechneGesamtverbrauch()
     BerechneGraphSkala();
 }
 
-void BerechneGraphSkala()
+TVerbrauchsSkala VerbrauchsSkala(long double kleinster, long double hoechster)
 {
     // Integer steps as the graph uses them; 64 bits so that absurd averages
     // from a damaged file cannot overflow.
-    const int64_t spanne =
-        RundeI32((HoechsterVerbrauch.Durchschnitt - KleinsterVerbrauch.Durchschnitt) * 100.0L);
+    const int64_t spanne = RundeI32((hoechster - kleinster) * 100.0L);
     int64_t schritt = spanne / 100 + 1;
     if (spanne % 100 == 0)
         schritt -= 1;
     schritt = std::max<int64_t>(schritt, 1);
     const int64_t rand = RundeI32(static_cast<long double>(100 - spanne / schritt) * 0.5L);
-    int64_t unten = RundeI32(KleinsterVerbrauch.Durchschnitt * 100.0L) - rand - 10 * schritt;
+    int64_t unten = RundeI32(kleinster * 100.0L) - rand - 10 * schritt;
     unten = (unten / 10) * 10;
     unten = std::max<int64_t>(unten, 0);
-    SkalaSchritt = AufI32(schritt);
-    SkalaUnten = AufI32(unten);
+    return {AufI32(schritt), AufI32(unten)};
+}
+
+int64_t SkalaSchritte(const TVerbrauchsSkala &skala, long double verbrauch)
+{
+    const int64_t schritt = std::max<int32_t>(skala.Schritt, 1);
+    return int64_t{RundeI32(verbrauch * 100.0L)} / schritt - skala.Unten / schritt;
+}
+
+void BerechneGraphSkala()
+{
+    const TVerbrauchsSkala skala = VerbrauchsSkala(KleinsterVerbrauch.Durchschnitt, HoechsterVerbrauch.Durchschnitt);
+    SkalaSchritt = skala.Schritt;
+    SkalaUnten = skala.Unten;
 }
 
 void SortiereVerbrauchswerte(int sortierung, bool umgekehrt)

@@ -47,6 +47,19 @@ extern uint8_t VerbrauchsAnsicht;   // 1 single, 2 month, 3 quarter, 4 year
 extern int32_t SkalaSchritt;
 extern int32_t SkalaUnten;
 
+// A consumption axis of 120 steps for averages between kleinster and
+// hoechster: hundredths of L/100Km per step and at the axis start. The
+// graph and its print share it.
+struct TVerbrauchsSkala {
+    int32_t Schritt = 1;
+    int32_t Unten = 0;
+};
+TVerbrauchsSkala VerbrauchsSkala(long double kleinster, long double hoechster);
+// Steps from the axis start to the consumption verbrauch, both divisions
+// truncating as the scale was computed; counted in 64 bits so that values
+// from a damaged file cannot wrap.
+int64_t SkalaSchritte(const TVerbrauchsSkala &skala, long double verbrauch);
+
 void VerbrauchsListeLoeschen();
 // Empties the list, the totals and the graph's scale (this unit's part of
 // GlobalenZustandZuruecksetzen; the selection settings belong to the

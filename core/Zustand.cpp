@@ -6,6 +6,7 @@
 #include "browse/Auswahl.h"
 #include "charts/Entwicklung.h"
 #include "consumption/Verbrauchswerte.h"
+#include "print/Druckseite.h"
 #include "print/Druckuebergabe.h"
 
 void GlobalenZustandZuruecksetzen()
@@ -16,5 +17,6 @@ void GlobalenZustandZuruecksetzen()
     EingabeZustandZuruecksetzen();
     AuswahlZustandZuruecksetzen();
     DruckuebergabeZuruecksetzen();
+    DruckseiteZuruecksetzen();
     EntwicklungsZustandZuruecksetzen();
 }

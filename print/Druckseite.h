@@ -70,14 +70,18 @@ std::string Fusszeile();
 
 // Prepares the page of a new job: size, pen width 3, the report font
 // (Arial 8 on paper narrower than 211 mm with a left margin of half an
-// inch, else Arial 10 with a top margin of half an inch). True when the
-// printable width is at least MindestBreiteMM.
+// inch, else Arial 10 with a top margin of half an inch), TabellenLinks
+// and Spaltenabstand in that font. True when the printable width is at
+// least MindestBreiteMM.
 bool Seiteneinrichtung(TDruckflaeche &drucker);
 
 // Draws the header and footer of a page (counting Seitenzaehler and
 // showing the page text) and leaves DruckZeile under the header. Pen and
 // font are as before afterwards.
 void Seitenkopf(TDruckflaeche &drucker, TDruckFortschritt &fortschritt);
+// Ends the page and draws the header of the next one (the column headings
+// are the report's own).
+void NeueDruckseite(TDruckflaeche &drucker, TDruckFortschritt &fortschritt);
 
 // The line advance of the table reports: the height of "Hg" + 5.
 int32_t TabellenZeilenhoehe(TZeichenflaeche &flaeche);
@@ -95,6 +99,8 @@ int32_t Zentriert(TZeichenflaeche &flaeche, const std::string &text, int32_t lin
 void TextRechts(TZeichenflaeche &flaeche, int32_t x, int32_t y, const std::string &text);
 // Writes a text centred on the page.
 void TextMittig(TZeichenflaeche &flaeche, int32_t y, const std::string &text);
+// Writes a text centred on the x `mitte` (short markers such as "JA").
+void TextUmMitte(TZeichenflaeche &flaeche, int32_t mitte, int32_t y, const std::string &text);
 
 // Resets the page state (this unit's part of GlobalenZustandZuruecksetzen).
 void DruckseiteZuruecksetzen();
