@@ -177,6 +177,12 @@ constexpr TVorlage Vorlagen[] = {
      "Es wurde noch kein Tankinhalt angegeben.\r"
      "Für die Berechnung der maximalen Reichweite wird jedoch der Tankinhalt benötigt.\r"
      "Bitte geben Sie die Tankgröße an."},
+    {N::PapierZuKlein, 8209, true, I, OkHilfe, 2, true,
+     "Sie haben eine Papiergröße angegeben, die zu klein ist, um die Daten auszugeben.\r"
+     "Die momentane Breite des Druckbaren Bereiches ist %1mm, sie muss aber min. 180mm betragen.\r\r"
+     "Bitte wählen Sie als Papiergröße A4 (Hoch- oder Querformat) oder A5 (Querformat)"},
+    {N::NichtsZuDrucken, 8210, true, I, OkHilfe, 2, true,
+     "Es wurden keine Daten gefunden, die in die eingegebenen Suchmuster passen."},
     {N::KeineVerbrauchswerte, 8206, true, I, OkHilfe, 1, false,
      "Es wurden keine Verbrauchswerte gefunden, die den gemachten Einstellungen entsprechen.\r\r"
      "Es wurden die Verbrauchswerte \r"

@@ -69,6 +69,8 @@ enum class TMeldungsNr {
     KeinLiterpreisGefunden,         // 8215
     KeineReichweiteGefunden,        // 8216
     ReichweiteOhneTankinhalt,       // 8213
+    PapierZuKlein,                  // 8209: %1 the printable width in mm
+    NichtsZuDrucken,                // 8210
     GrafikNurNachDatum,             // 8208
     KeineFuellungenGefunden,        // 8205: %1 the selection text
     AlleDatenGeloescht,             // 8207
