@@ -7,6 +7,7 @@
 #include "Konfiguration.h"
 #include "Meldungen.h"
 #include "PanelEingabe.h"
+#include "PanelEntwicklung.h"
 #include "PanelTankList.h"
 #include "PanelVerbrauch.h"
 #include "Sprilo_Dek.h"
@@ -411,6 +412,11 @@ void TForm1::ArbeitsbereichAufbauen()
     connect(PanelTankAnsicht, &TPanelTankAnsicht::ZeichenAbgelehnt, this, &TForm1::ZeichenAbgelehnt);
     PanelVerbrauch = new TPanelVerbrauch(Arbeitsflaeche);
     connect(PanelVerbrauch, &TPanelVerbrauch::ButtonClick, this, &TForm1::PV_ButtonClick);
+    PanelLPreis = new TPanelEntwicklung(TPanelEntwicklung::Literpreis, Arbeitsflaeche);
+    connect(PanelLPreis, &TPanelEntwicklung::ButtonClick, this, &TForm1::ShowLPClick);
+    PanelReichweite = new TPanelEntwicklung(TPanelEntwicklung::Reichweite, Arbeitsflaeche);
+    connect(PanelReichweite, &TPanelEntwicklung::ButtonClick, this, &TForm1::ShowRWClick);
+    connect(PanelReichweite, &TPanelEntwicklung::TankinhaltAendern, this, &TForm1::PR_Button3Click);
     struct TPanel {
         QWidget *Panel;
         const char *Name;
@@ -421,8 +427,8 @@ void TForm1::ArbeitsbereichAufbauen()
         {PanelTankList, "PanelTankList", 250},
         {PanelTankAnsicht, "PanelTankAnsicht", 180},
         {PanelVerbrauch, "PanelVerbrauch", 190},
-        {new QFrame(Arbeitsflaeche), "PanelLPreis", 200},
-        {new QFrame(Arbeitsflaeche), "PanelReichweite", 210},
+        {PanelLPreis, "PanelLPreis", 200},
+        {PanelReichweite, "PanelReichweite", 210},
     };
     for (const TPanel &p : panels) {
         p.Panel->setObjectName(QString::fromLatin1(p.Name));
@@ -435,11 +441,9 @@ void TForm1::ArbeitsbereichAufbauen()
     // Hidden panels do not count in the layout; the work area must still
     // be large enough for the largest of them.
     QSize groesste(Arbeitsflaeche->minimumWidth(), 0);
-    for (QWidget *p : std::initializer_list<QWidget *>{PanelEingabe, PanelTankList, PanelTankAnsicht, PanelVerbrauch})
-        groesste = groesste.expandedTo(p->minimumSizeHint());
+    for (const TPanel &p : panels)
+        groesste = groesste.expandedTo(p.Panel->minimumSizeHint());
     Arbeitsflaeche->setMinimumSize(groesste);
-    PanelLPreis = panels[4].Panel;
-    PanelReichweite = panels[5].Panel;
     // The width of the entry panel's cancel button tells how much the
     // platform enlarged the windows: it grows with the font.
     QPushButton *abbrechen = PanelEingabe->PE_Button2;
@@ -686,8 +690,3 @@ void TForm1::MP_2_8Click()
     Signal(1, true);
     StatusAnzeigen();
 }
-
-// ---- commands of later windows ----------------------------------------------------
-
-void TForm1::MP_4_3Click() {}
-void TForm1::MP_4_4Click() {}

@@ -14,6 +14,7 @@ class QProgressBar;
 class QPushButton;
 class QToolButton;
 class TPanelEingabe;
+class TPanelEntwicklung;
 class TPanelTankList;
 class TPanelTankAnsicht;
 class TPanelVerbrauch;
@@ -116,9 +117,13 @@ public:
     void MP_4_2Click();
     void PV_ButtonClick(QObject *sender);
 
-    // Commands of the windows still to come: wired, no effect yet.
+    // The litre-price and range development panels and the chart window
+    // (Entwicklungsauswahl.cpp).
     void MP_4_3Click();
     void MP_4_4Click();
+    void ShowLPClick(QObject *sender);
+    void ShowRWClick(QObject *sender);
+    void PR_Button3Click();
 
     // ---- controls ---------------------------------------------------------
     QWidget *Panel1 = nullptr;   // tool bar
@@ -207,8 +212,8 @@ public:
     TPanelTankList *PanelTankList = nullptr;
     TPanelTankAnsicht *PanelTankAnsicht = nullptr;
     TPanelVerbrauch *PanelVerbrauch = nullptr;
-    QWidget *PanelLPreis = nullptr;
-    QWidget *PanelReichweite = nullptr;
+    TPanelEntwicklung *PanelLPreis = nullptr;
+    TPanelEntwicklung *PanelReichweite = nullptr;
 
     // Focus bookkeeping of the entry panel.
     uint8_t AktuellesFeld = 0;

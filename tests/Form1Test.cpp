@@ -3,6 +3,7 @@
 // directly. (Closing and "Beenden": DateienTest.)
 #include "Oberflaeche.h"
 #include "PanelEingabe.h"
+#include "PanelEntwicklung.h"
 #include "PanelTankList.h"
 #include "PanelVerbrauch.h"
 #include "Sprilo_V.h"
