@@ -1,10 +1,15 @@
 #include "QtDrucker.h"
 
 #include "QtZeichenflaeche.h"
+#include "core/Plattform.h"
+#include "print/Druckauftrag.h"
 
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTime>
 #include <QString>
 
 TQtDrucker::TQtDrucker(QPagedPaintDevice *geraet)
@@ -130,4 +135,14 @@ bool TQtDrucker::Ausgeben(const std::function<void(int seite, int seiten)> &seit
             schritt(flaeche);
     }
     return maler.end();
+}
+
+void DruckZeitstempelSetzen()
+{
+    // The long format of many locales ends in the time zone, which a
+    // printout does not need.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    const QString uhrzeit = QLocale::system().toString(QTime::currentTime(), format.trimmed());
+    DruckZeitstempel = ZeitstempelText(Plattform().Heute(), uhrzeit.toStdString());
 }

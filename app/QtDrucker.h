@@ -66,3 +66,7 @@ private:
     TSchrift m_schrift;
     QFont m_font;
 };
+
+// Sets DruckZeitstempel for a job starting now: today's date and the time
+// in the system's long time format (without a time zone).
+void DruckZeitstempelSetzen();

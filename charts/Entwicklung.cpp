@@ -4,6 +4,7 @@
 #include "core/Cp1252.h"
 #include "core/Format.h"
 #include "core/Konfiguration.h"
+#include "core/Monate.h"
 #include "core/Zusatz1.h"
 
 #include <algorithm>
@@ -314,4 +315,27 @@ std::string VeraenderungZumVorgaenger(uint32_t nr)
                              EntwicklungsGroesse(EntwicklungsListe[nr - 2]), prozent))
         return {};
     return VeraenderungText(prozent);
+}
+
+std::string EntwicklungsDruckUeberschrift()
+{
+    const bool reichweite = EntwicklungsArt == 2;
+    if ((reichweite ? RW_Zeitraumwahl : LP_Zeitraumwahl) != 2)
+        return "Entwicklung über alle Jahre";
+    return "Entwicklung zwischen " + MonatsText(reichweite ? RW_Von : LP_Von) + " und " +
+           MonatsText(reichweite ? RW_Bis : LP_Bis) + ".";
+}
+
+std::string EntwicklungsDruckHinweis()
+{
+    switch (EntwicklungsArt == 2 ? RW_Ansicht : LP_Ansicht) {
+    case 2:
+        return "Die Daten sind nach Monaten zusammengefasst.";
+    case 3:
+        return "Die Daten sind quartalsweise zusammengefasst.";
+    case 4:
+        return "Die Daten sind nach Jahren zusammengefasst.";
+    default:
+        return {};
+    }
 }

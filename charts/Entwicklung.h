@@ -91,3 +91,9 @@ std::string VeraenderungText(long double prozent);
 // empty when there is no such value (no predecessor, divisor 0).
 std::string VeraenderungZumDurchschnitt(uint32_t nr);
 std::string VeraenderungZumVorgaenger(uint32_t nr);
+
+// The heading lines of the printed development (by EntwicklungsArt):
+// "Entwicklung über alle Jahre" or "Entwicklung zwischen 03/2003 und
+// 05/2004.", and the note on merging ("" for single values).
+std::string EntwicklungsDruckUeberschrift();
+std::string EntwicklungsDruckHinweis();

@@ -12,7 +12,10 @@
 #include "Zustand.h"
 #include "browse/Auswahl.h"
 #include "charts/Entwicklung.h"
+#include "consumption/Verbrauchstexte.h"
 #include "consumption/Verbrauchswerte.h"
+#include "print/Druckauftrag.h"
+#include "print/Druckuebergabe.h"
 
 #include <algorithm>
 #include <optional>
@@ -36,6 +39,9 @@ const char *const Aufruf =
     "        [--einzeln | --monatsweise | --quartalsweise | --jahresweise]\n"
     "        [--tankinhalt LITER]\n"
     "  sprilo-cli umwandeln EIN AUS [--konfig PFAD]\n"
+    "  sprilo-cli drucken DATEI AUSGABE.pdf [--konfig PFAD] [--quer | --a5]\n"
+    "        [--bericht alles | tankfuellungen | verbrauch | literpreis | reichweite]\n"
+    "        [die Optionen von auswahl, verbrauch oder entwicklung] [--balken | --linien]\n"
     "\n"
     "Ohne --konfig ist die Tankstellenliste leer.\n"
     "Rückgabewerte: 0 in Ordnung, 1 Datei unbrauchbar, 2 Datei nicht zugreifbar,\n"
@@ -57,6 +63,12 @@ struct TAufruf {
     bool Umgekehrt = false;
     int Art = 0;              // entwicklung: 0 not given, 1 litre price, 2 range
     std::optional<long double> Tankinhalt;
+    // drucken
+    std::string Bericht;      // alles, tankfuellungen, verbrauch, literpreis, reichweite
+    std::string Ausgabe;      // the PDF to write
+    bool Quer = false;
+    bool A5 = false;
+    bool Linien = false;
 };
 
 struct TAufrufFehler {
@@ -97,10 +109,14 @@ std::optional<TDatum> MonatLesen(const std::string &text)
     return e.Datum;
 }
 
+std::optional<TAufrufFehler> DruckAufrufLesen(const std::vector<std::string> &arg, TAufruf &a);
+
 std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TAufruf &a)
 {
     if (arg.empty())
         return TAufrufFehler{"Es wurde kein Befehl angegeben."};
+    if (arg[0] == "drucken")
+        return DruckAufrufLesen(arg, a);
     a.Befehl = arg[0];
     if (a.Befehl != "liste" && a.Befehl != "pruefen" && a.Befehl != "verbrauch" && a.Befehl != "auswahl"
         && a.Befehl != "entwicklung" && a.Befehl != "umwandeln")
@@ -248,6 +264,62 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
     return std::nullopt;
 }
 
+// drucken DATEI AUSGABE [options]: the options of the report's own command
+// (auswahl, verbrauch, entwicklung) are read by that command's rules.
+std::optional<TAufrufFehler> DruckAufrufLesen(const std::vector<std::string> &arg, TAufruf &a)
+{
+    if (arg.size() < 3 || arg[1].rfind("--", 0) == 0 || arg[2].rfind("--", 0) == 0)
+        return TAufrufFehler{"Der Befehl drucken braucht eine Datendatei und eine Ausgabedatei."};
+    std::string bericht = "alles";
+    bool balken = false, linien = false;
+    std::vector<std::string> rest;
+    for (size_t i = 3; i < arg.size(); ++i) {
+        const std::string &o = arg[i];
+        if (o == "--bericht") {
+            if (i + 1 >= arg.size())
+                return TAufrufFehler{"Nach --bericht fehlt der Bericht (alles, tankfuellungen, verbrauch, literpreis, reichweite)."};
+            bericht = arg[++i];
+        } else if (o == "--quer") {
+            a.Quer = true;
+        } else if (o == "--a5") {
+            a.A5 = true;
+        } else if (o == "--balken") {
+            balken = true;
+        } else if (o == "--linien") {
+            linien = true;
+        } else {
+            rest.push_back(o);
+        }
+    }
+    if (a.Quer && a.A5)
+        return TAufrufFehler{"Es darf nur eine Papierangabe (--quer, --a5) angegeben werden."};
+    std::vector<std::string> befehl;
+    if (bericht == "alles")
+        befehl = {"pruefen"};
+    else if (bericht == "tankfuellungen")
+        befehl = {"auswahl"};
+    else if (bericht == "verbrauch")
+        befehl = {"verbrauch"};
+    else if (bericht == "literpreis" || bericht == "reichweite")
+        befehl = {"entwicklung", "--" + bericht};
+    else
+        return TAufrufFehler{"Unbekannter Bericht '" + bericht + "' (alles, tankfuellungen, verbrauch, literpreis, reichweite)."};
+    const bool entwicklung = befehl[0] == "entwicklung";
+    if ((balken || linien) && !entwicklung)
+        return TAufrufFehler{"--balken und --linien gibt es nur für die Berichte literpreis und reichweite."};
+    if (balken && linien)
+        return TAufrufFehler{"Es darf nur eine Diagrammart (--balken, --linien) angegeben werden."};
+    befehl.push_back(arg[1]);
+    befehl.insert(befehl.end(), rest.begin(), rest.end());
+    if (auto f = AufrufLesen(befehl, a))
+        return f;
+    a.Befehl = "drucken";
+    a.Bericht = bericht;
+    a.Ausgabe = arg[2];
+    a.Linien = linien;
+    return std::nullopt;
+}
+
 // The fill-up table: the header and one line per fill-up, every column as
 // the list window shows it, control characters made visible.
 void Tabelle(const TTankListe &liste, std::ostream &aus)
@@ -266,7 +338,10 @@ void Tabelle(const TTankListe &liste, std::ostream &aus)
 int Laden(const TAufruf &a, const std::string &datei, TLadeErgebnis &e, std::ostream &fehler)
 {
     GlobalenZustandZuruecksetzen();
-    if (a.Konfig)
+    // A print takes its print settings from the configuration too.
+    if (a.Konfig && a.Befehl == "drucken")
+        EinstellungenLesen(*a.Konfig);
+    else if (a.Konfig)
         TankstellenlisteLesen(*a.Konfig);
     e = DatenLaden(datei);
     if (e.Status == TLadeStatus::NichtGeoeffnet) {
@@ -289,23 +364,32 @@ int Liste(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     return Fuellungen.empty() ? CliNichtsGefunden : CliOk;
 }
 
-int Auswahl(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+// How far a command got in making its data ready.
+struct TBereit {
+    int Rueckgabe = -1;                       // -1 ready, else the exit code
+    int Code = 0;                             // the message the program would show, 0 none
+    TMeldungsNr Grund = TMeldungsNr::Keine;   // that message, when it is not the load's own
+};
+
+TBereit Abbruch(int rueckgabe, TMeldungsNr grund)
+{
+    return {rueckgabe, MeldungBauen(grund).Code, grund};
+}
+
+// Loads and selects the fill-ups as the fill-up panel would, sorted.
+TBereit FuellungenBereiten(const TAufruf &a, std::ostream &fehler)
 {
     TLadeErgebnis e;
-    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0) {
-        aus << "Meldung: " << e.Meldung.Code << '\n';
-        return r;
-    }
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
+        return {r, e.Meldung.Code};
     if (a.Tankstellen == 2 && a.TankstelleNr > AnzahlTankstellen) {
         fehler << "Die Tankstellenliste hat " << static_cast<int>(AnzahlTankstellen)
                << (AnzahlTankstellen == 1 ? " Eintrag" : " Einträge") << "; --tankstelle " << a.TankstelleNr
                << " gibt es nicht.\n\n" << Aufruf;
-        return CliAufruffehler;
+        return {CliAufruffehler};
     }
-    if (!DatenLogisch) {
-        aus << "Meldung: " << MeldungBauen(TMeldungsNr::LogischeFehlerAnsicht).Code << '\n';
-        return CliUnbrauchbar;
-    }
+    if (!DatenLogisch)
+        return Abbruch(CliUnbrauchbar, TMeldungsNr::LogischeFehlerAnsicht);
     const TDatum heute = a.Heute ? *a.Heute : Plattform().Heute();
     AktuellesJahr = heute.Jahr;
     TankstellenAuswahl = static_cast<uint8_t>(a.Tankstellen ? a.Tankstellen : 1);
@@ -322,11 +406,19 @@ int Auswahl(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     FuellungenUmgekehrt = a.Umgekehrt;
 
     AuswahlBilden();
-    if (AuswahlAnzahl() == 0) {
-        aus << "Meldung: " << MeldungBauen(TMeldungsNr::KeineFuellungenGefunden).Code << '\n';
-        return CliNichtsGefunden;
-    }
+    if (AuswahlAnzahl() == 0)
+        return Abbruch(CliNichtsGefunden, TMeldungsNr::KeineFuellungenGefunden);
     AuswahlSortieren();
+    return {};
+}
+
+int Auswahl(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    if (const TBereit b = FuellungenBereiten(a, fehler); b.Rueckgabe >= 0) {
+        if (b.Rueckgabe != CliAufruffehler)
+            aus << "Meldung: " << b.Code << '\n';
+        return b.Rueckgabe;
+    }
     aus << "Auswahl\t" << SteuerzeichenSichtbar(AuswahlText()) << '\n'
         << "Sortierung\t" << SortierungsText(FuellungsSortierung, FuellungenUmgekehrt) << '\n';
     Tabelle(AuswahlListe, aus);
@@ -384,11 +476,13 @@ void WertZeile(std::ostream &aus, const char *art, const TVerbrauchsWert &w)
         << " cent/Km" << '\n';
 }
 
-int Verbrauch(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+// Loads and builds the consumption values as the consumption panel would,
+// with their totals, sorted.
+TBereit VerbrauchBereiten(const TAufruf &a, std::ostream &fehler)
 {
     TLadeErgebnis e;
     if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
-        return r;
+        return {r, e.Meldung.Code};
     const TDatum heute = a.Heute ? *a.Heute : Plattform().Heute();
     AktuellesJahr = heute.Jahr;
     VerbrauchsAuswahl = static_cast<uint8_t>(a.Auswahl ? a.Auswahl : 1);
@@ -405,13 +499,24 @@ int Verbrauch(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         ErmittleLetzteVerbrauchswerte();
     else
         ErmittleVerbrauchswerte();
+    if (AnzahlVerbrauchswerte() == 0)
+        return {CliNichtsGefunden};
+    BerechneGesamtverbrauch();
+    Sortierung = static_cast<uint8_t>(a.Sortierung);
+    UmgekehrtSortiert = a.Umgekehrt;
+    SortiereVerbrauchswerte(a.Sortierung, a.Umgekehrt);
+    return {};
+}
 
+int Verbrauch(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    const TBereit b = VerbrauchBereiten(a, fehler);
+    if (b.Rueckgabe >= 0 && b.Rueckgabe != CliNichtsGefunden)
+        return b.Rueckgabe;
     aus << "Art\tBezeichnung\tVon KM-Stand\tam\tBis KM-Stand\tam\tStrecke\tLiter\tDurchschnittsverbrauch\t"
            "Tankfüllungen\tVoll\tGetankt\tBetrag\tLiterpreis\tKosten\n";
-    if (AnzahlVerbrauchswerte() == 0)
+    if (b.Rueckgabe == CliNichtsGefunden)
         return CliNichtsGefunden;
-    BerechneGesamtverbrauch();
-    SortiereVerbrauchswerte(a.Sortierung, a.Umgekehrt);
     for (const TVerbrauchsWert &w : VerbrauchsListe)
         WertZeile(aus, "Wert", w);
     WertZeile(aus, "Gesamt", GesamtVerbrauch);
@@ -425,26 +530,20 @@ std::string KmText(long double km)
     return Format("%4.2n Km", {km});
 }
 
-int Entwicklung(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+// Loads and builds the development series as its panel would.
+TBereit EntwicklungBereiten(const TAufruf &a, std::ostream &fehler)
 {
     TLadeErgebnis e;
-    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0) {
-        aus << "Meldung: " << e.Meldung.Code << '\n';
-        return r;
-    }
-    if (!DatenLogisch) {
-        const TMeldungsNr nr =
-            a.Art == 2 ? TMeldungsNr::LogischeFehlerReichweite : TMeldungsNr::LogischeFehlerLiterpreis;
-        aus << "Meldung: " << MeldungBauen(nr).Code << '\n';
-        return CliUnbrauchbar;
-    }
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
+        return {r, e.Meldung.Code};
+    const bool reichweite = a.Art == 2;
+    if (!DatenLogisch)
+        return Abbruch(CliUnbrauchbar,
+                       reichweite ? TMeldungsNr::LogischeFehlerReichweite : TMeldungsNr::LogischeFehlerLiterpreis);
     if (a.Tankinhalt)
         Tankinhalt = *a.Tankinhalt;
-    const bool reichweite = a.Art == 2;
-    if (reichweite && !(Tankinhalt > 0)) {
-        aus << "Meldung: " << MeldungBauen(TMeldungsNr::ReichweiteOhneTankinhalt).Code << '\n';
-        return CliUnbrauchbar;
-    }
+    if (reichweite && !(Tankinhalt > 0))
+        return Abbruch(CliUnbrauchbar, TMeldungsNr::ReichweiteOhneTankinhalt);
     // The panel settings of the chosen series, as its panel leaves them.
     uint8_t &zeitraumwahl = reichweite ? RW_Zeitraumwahl : LP_Zeitraumwahl;
     uint8_t &ansicht = reichweite ? RW_Ansicht : LP_Ansicht;
@@ -462,12 +561,19 @@ int Entwicklung(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         ErmittleReichweitenEntwicklung();
     else
         ErmittleLiterpreisEntwicklung();
-    if (AnzahlEntwicklungswerte() == 0) {
-        const TMeldungsNr nr = reichweite ? TMeldungsNr::KeineReichweiteGefunden : TMeldungsNr::KeinLiterpreisGefunden;
-        aus << "Meldung: " << MeldungBauen(nr).Code << '\n';
-        return CliNichtsGefunden;
-    }
+    if (AnzahlEntwicklungswerte() == 0)
+        return Abbruch(CliNichtsGefunden,
+                       reichweite ? TMeldungsNr::KeineReichweiteGefunden : TMeldungsNr::KeinLiterpreisGefunden);
+    return {};
+}
 
+int Entwicklung(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    if (const TBereit b = EntwicklungBereiten(a, fehler); b.Rueckgabe >= 0) {
+        aus << "Meldung: " << b.Code << '\n';
+        return b.Rueckgabe;
+    }
+    const bool reichweite = a.Art == 2;
     if (reichweite)
         aus << "Nr\tBezeichnung\tVon\tBis\tStrecke\tLiter\tDurchschnittsverbrauch\tReichweite\t";
     else
@@ -512,6 +618,77 @@ int Umwandeln(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     return s.Geschrieben ? CliOk : CliNichtGeoeffnet;
 }
 
+// A message of the program on standard error, as its box would say it.
+void MeldungAusgeben(std::ostream &fehler, TMeldungsNr nr)
+{
+    fehler << Zeilen(MeldungBauen(nr).Text) << '\n';
+}
+
+bool IstLogischerFehler(TMeldungsNr nr)
+{
+    return nr == TMeldungsNr::LogischeFehlerAnsicht || nr == TMeldungsNr::LogischeFehlerLiterpreis
+           || nr == TMeldungsNr::LogischeFehlerReichweite;
+}
+
+int Drucken(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TDruckAuftrag auftrag;
+    auftrag.Ausgabe = a.Ausgabe;
+    auftrag.Quer = a.Quer;
+    auftrag.A5 = a.A5;
+    auftrag.Balken = !a.Linien;
+
+    TBereit b;
+    if (a.Bericht == "tankfuellungen") {
+        b = FuellungenBereiten(a, fehler);
+        auftrag.Art = DruckArtTankfuellungen;
+        // As the list window hands its selection over.
+        DruckUeberschrift = AuswahlText();
+        DruckHinweis1 = SortierungsText(FuellungsSortierung, FuellungenUmgekehrt);
+        DruckListe = &AuswahlListe;
+    } else if (a.Bericht == "verbrauch") {
+        b = VerbrauchBereiten(a, fehler);
+        auftrag.Art = DruckArtVerbrauch;
+        // As the consumption window hands its values over; only the table
+        // unless they are in date order.
+        DruckUeberschrift = VerbrauchsDruckTitel();
+        DruckHinweis1 = VerbrauchsSortierText(Sortierung, UmgekehrtSortiert);
+        DruckHinweis2 = VerbrauchsDruckHinweis();
+        DruckVerbrauchsListe = &VerbrauchsListe;
+        DruckAnzahlVerbrauchswerte = AnzahlVerbrauchswerte();
+        if (Sortierung > 1)
+            DruckVerbrauchsArt = 3;
+    } else if (a.Bericht == "literpreis" || a.Bericht == "reichweite") {
+        b = EntwicklungBereiten(a, fehler);
+        auftrag.Art = a.Art == 2 ? DruckArtReichweite : DruckArtLiterpreis;
+        EntwicklungsArt = static_cast<uint8_t>(a.Art == 2 ? 2 : 1);
+        DruckUeberschrift = EntwicklungsDruckUeberschrift();
+        DruckHinweis1 = EntwicklungsDruckHinweis();
+    } else {
+        TLadeErgebnis e;
+        if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
+            return r;
+        auftrag.Art = DruckArtAlles;
+    }
+
+    if (b.Rueckgabe == CliAufruffehler || (b.Rueckgabe >= 0 && b.Grund == TMeldungsNr::Keine
+                                           && b.Rueckgabe != CliNichtsGefunden))
+        return b.Rueckgabe;   // a usage error or a file that would not load: said already
+    if (!DatenLogisch || IstLogischerFehler(b.Grund)) {
+        MeldungAusgeben(fehler, TMeldungsNr::LogischeFehlerDruck);
+        return CliUnbrauchbar;
+    }
+    if (b.Grund == TMeldungsNr::ReichweiteOhneTankinhalt) {
+        MeldungAusgeben(fehler, b.Grund);
+        return CliUnbrauchbar;
+    }
+    if (b.Rueckgabe == CliNichtsGefunden) {
+        MeldungAusgeben(fehler, TMeldungsNr::NichtsZuDrucken);
+        return CliNichtsGefunden;
+    }
+    return PdfDrucken(auftrag, aus, fehler);
+}
+
 } // namespace
 
 int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, std::ostream &fehler)
@@ -531,5 +708,7 @@ int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, 
         return Auswahl(a, aus, fehler);
     if (a.Befehl == "entwicklung")
         return Entwicklung(a, aus, fehler);
+    if (a.Befehl == "drucken")
+        return Drucken(a, aus, fehler);
     return Umwandeln(a, aus, fehler);
 }

@@ -769,6 +769,22 @@ bool TankstellenlisteLesen(const std::string &pfad)
     return true;
 }
 
+bool EinstellungenLesen(const std::string &pfad)
+{
+    const TDatum heute = HeutigesDatum();
+    std::vector<uint8_t> satz;
+    const size_t gelesen = SatzLesen(pfad, satz);
+    if (gelesen < static_cast<size_t>(AlteKonfigGroesse)) {
+        TankstellenlisteVorbelegen();
+        return false;
+    }
+    const bool altesFormat = gelesen < static_cast<size_t>(KonfigGroesse);
+    KonfigurationDekodieren(satz.data(), altesFormat, heute);
+    AktuellesJahr = heute.Jahr;
+    KonfigurationPruefen(heute, altesFormat);
+    return true;
+}
+
 // ---- the station list after editing ------------------------------------------
 
 bool TankstellenlisteUebernehmen(const std::vector<std::string> &namen)

@@ -150,6 +150,10 @@ int KonfigVerzeichnisZustand(const std::string &verzeichnis);
 // result tells whether the file was used.
 bool TankstellenlisteLesen(const std::string &pfad);
 void TankstellenlisteVorbelegen();
+// Every setting of a configuration file, for the command-line tool: read
+// and checked as at start-up, never written back. A missing or defective
+// file leaves the defaults; false then.
+bool EinstellungenLesen(const std::string &pfad);
 
 // Takes an edited station list (each name cut to 40 characters, at most
 // ten): the station chosen for the fill-up view falls back to "other
