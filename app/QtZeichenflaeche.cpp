@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +38,22 @@ QRect Bereich(int x1, int y1, int x2, int y2)
     return QRect(links, oben, std::max(x1, x2) - links, std::max(y1, y2) - oben);
 }
 
+// A picture of 96 dots per inch, in dots per metre.
+constexpr double PunkteProMeter96 = 96 / 0.0254;
+
 }   // namespace
+
+QImage GrafikBildAnlegen(const QWidget *w, long double faktor)
+{
+    const qreal verhaeltnis = w->devicePixelRatioF();
+    QImage bild(w->size() * verhaeltnis, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(verhaeltnis);
+    const int punkte = static_cast<int>(std::lround(PunkteProMeter96 * static_cast<double>(faktor)));
+    bild.setDotsPerMeterX(punkte);
+    bild.setDotsPerMeterY(punkte);
+    bild.fill(Qt::white);
+    return bild;
+}
 
 TQtZeichenflaeche::TQtZeichenflaeche(QPainter *maler, QPaintDevice *geraet)
     : m_maler(maler), m_geraet(geraet ? geraet : maler->device())

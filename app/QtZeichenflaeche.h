@@ -11,9 +11,17 @@
 #include "core/Zeichenflaeche.h"
 
 #include <QFont>
+#include <QImage>
 
 class QPainter;
 class QPaintDevice;
+class QWidget;
+
+// A white picture the size of widget w, in its device pixels, for a graph
+// drawn at faktor (Grafikfaktor). Its texts grow with the drawing, as the
+// window's own texts grow with Fensterfaktor: the picture counts faktor
+// times 96 dots per inch.
+QImage GrafikBildAnlegen(const QWidget *w, long double faktor);
 
 class TQtZeichenflaeche : public TZeichenflaeche {
 public:

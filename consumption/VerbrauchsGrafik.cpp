@@ -39,36 +39,6 @@ namespace {
 // The graph as it was designed.
 constexpr int DesignBildBreite = 561;
 constexpr int DesignBildHoehe = 305;
-// A picture of 96 dots per inch, in dots per metre.
-constexpr double PunkteProMeter96 = 96 / 0.0254;
-
-
-// The settings dialog belongs to the main window. The consumption panel
-// may have disabled that window while this one is open, which would
-// disable the dialog with it; for the dialog's time it is enabled again
-// (it stays hidden, and the modal dialog takes all input).
-class TEinstellDialog {
-public:
-    explicit TEinstellDialog(QWidget *hauptfenster)
-    {
-        if (!ZusatzForm)
-            ZusatzForm = new TZusatzForm(hauptfenster);
-        m_eltern = ZusatzForm->parentWidget();
-        m_freigegeben = m_eltern && !m_eltern->isEnabled();
-        if (m_freigegeben)
-            m_eltern->setEnabled(true);
-    }
-    ~TEinstellDialog()
-    {
-        if (m_freigegeben && m_eltern)
-            m_eltern->setEnabled(false);
-    }
-    TZusatzForm *operator->() const { return ZusatzForm; }
-
-private:
-    QWidget *m_eltern = nullptr;
-    bool m_freigegeben = false;
-};
 
 } // namespace
 
@@ -95,7 +65,7 @@ QWidget *TForm3::GraphSeiteAufbauen()
     Image1->setFixedSize(static_cast<int>(std::lround(DesignBildBreite * Fensterfaktor)),
                          static_cast<int>(std::lround(DesignBildHoehe * Fensterfaktor)));
     rahmen->addWidget(Image1);
-    connect(Image1, &TVerbrauchsBild::MausGedrueckt, this, &TForm3::Image1MouseDown);
+    connect(Image1, &TVerbrauchsBild::MausGedrueckt, this, [this](QPoint punkt) { Image1MouseDown(punkt.y()); });
     connect(Image1, &TVerbrauchsBild::Geklickt, this, [this] { ScrollBar1->setFocus(Qt::MouseFocusReason); });
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, seite);
@@ -180,15 +150,9 @@ void TForm3::GraphAnsichtEinrichten()
 
 void TForm3::GraphZeichnen()
 {
-    const qreal verhaeltnis = Image1->devicePixelRatioF();
-    QImage bild(Image1->size() * verhaeltnis, QImage::Format_RGB32);
-    bild.setDevicePixelRatio(verhaeltnis);
     // The texts grow with the graph, as the window's own texts grow with
-    // Fensterfaktor: the picture counts Grafikfaktor times 96 dots per inch.
-    const int punkte = static_cast<int>(std::lround(PunkteProMeter96 * static_cast<double>(Grafikfaktor)));
-    bild.setDotsPerMeterX(punkte);
-    bild.setDotsPerMeterY(punkte);
-    bild.fill(Qt::white);
+    // Fensterfaktor.
+    QImage bild = GrafikBildAnlegen(Image1, Grafikfaktor);
     bool vorlaeufig = false;
     {
         QPainter maler(&bild);

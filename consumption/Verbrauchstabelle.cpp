@@ -76,7 +76,7 @@ void TVerbrauchsBild::paintEvent(QPaintEvent *)
 void TVerbrauchsBild::mousePressEvent(QMouseEvent *ereignis)
 {
     if (ereignis->button() == Qt::LeftButton)
-        Q_EMIT MausGedrueckt(static_cast<int>(ereignis->position().y()));
+        Q_EMIT MausGedrueckt(ereignis->position().toPoint());
     ereignis->accept();
 }
 

@@ -30,8 +30,9 @@ private:
     int m_zeilen = 0;
 };
 
-// Image1: shows the graph the window drew into an image and reports mouse
-// presses; the drawing itself is the window's business.
+// Image1 of the consumption window and of the development chart: shows the
+// graph the window drew into an image and reports mouse presses; the
+// drawing itself is the window's business.
 class TVerbrauchsBild : public QWidget {
     Q_OBJECT
 
@@ -41,8 +42,8 @@ public:
     void RadWeiterleiten(QWidget *ziel) { m_rad = ziel; }
 
 Q_SIGNALS:
-    // Left button pressed at pixel height y.
-    void MausGedrueckt(int y);
+    // Left button pressed at pixel punkt.
+    void MausGedrueckt(QPoint punkt);
     // Any click (press and release on the picture).
     void Geklickt();
 

@@ -25,6 +25,22 @@ using namespace Qt::Literals::StringLiterals;
 
 TZusatzForm *ZusatzForm = nullptr;
 
+TEinstellDialog::TEinstellDialog(QWidget *hauptfenster)
+{
+    if (!ZusatzForm)
+        ZusatzForm = new TZusatzForm(hauptfenster);
+    m_eltern = ZusatzForm->parentWidget();
+    m_freigegeben = m_eltern && !m_eltern->isEnabled();
+    if (m_freigegeben)
+        m_eltern->setEnabled(true);
+}
+
+TEinstellDialog::~TEinstellDialog()
+{
+    if (m_freigegeben && m_eltern)
+        m_eltern->setEnabled(false);
+}
+
 namespace {
 
 constexpr int DesignBreite = 257;

@@ -65,3 +65,21 @@ private:
 
 // Created once at start-up (or on first use); nullptr before.
 extern TZusatzForm *ZusatzForm;
+
+// The dialog as a window calls it that runs while the main window is hidden
+// and perhaps disabled (the consumption window, the development chart). The
+// dialog belongs to the main window and would be disabled with it; for the
+// dialog's time the main window is enabled again (it stays hidden, and the
+// modal dialog takes all input). Made on first use.
+class TEinstellDialog {
+public:
+    explicit TEinstellDialog(QWidget *hauptfenster);
+    ~TEinstellDialog();
+    TEinstellDialog(const TEinstellDialog &) = delete;
+    TEinstellDialog &operator=(const TEinstellDialog &) = delete;
+    TZusatzForm *operator->() const { return ZusatzForm; }
+
+private:
+    QWidget *m_eltern = nullptr;
+    bool m_freigegeben = false;
+};
