@@ -141,8 +141,9 @@ struct TBericht {
     bool HatVorher = false;
     int32_t VorherX = 0, VorherY = 0;
 
-    void Zeile(const TEntwicklungsWert &w)
+    void Zeile(uint32_t nr)
     {
+        const TEntwicklungsWert &w = EntwicklungsListe[nr - 1];
         const int32_t Z = DruckZeilenhoehe;
         const int32_t oben = DruckZeile;
         const int32_t unten = oben + Z;
@@ -150,8 +151,8 @@ struct TBericht {
         if (!bezeichnung.empty())
             Text(x0, oben, bezeichnung);
         Rechts(WertRechts, oben, Wert(w));
-        Rechts(DurchschnittRechts, oben, OderStriche(VeraenderungZumDurchschnitt(w.Nr)));
-        Rechts(VorgaengerRechts, oben, OderStriche(VeraenderungZumVorgaenger(w.Nr)));
+        Rechts(DurchschnittRechts, oben, OderStriche(VeraenderungZumDurchschnitt(nr)));
+        Rechts(VorgaengerRechts, oben, OderStriche(VeraenderungZumVorgaenger(nr)));
 
         f.StiftSetzen(DruckSchwarz, 1);
         Linie(L, oben, L, unten);
@@ -221,10 +222,11 @@ struct TBericht {
                 f.StiftSetzen(Stift);
                 DruckZeile += 2;
             }
-            Zeile(EntwicklungsListe[i]);
+            const uint32_t nr = static_cast<uint32_t>(i + 1);
+            Zeile(nr);
             DruckZeile += DruckZeilenhoehe;
             ++zeilen;
-            fortschritt.Position(static_cast<int>(EntwicklungsListe[i].Nr));
+            fortschritt.Position(static_cast<int>(nr));
             if (fortschritt.Abgebrochen())
                 return false;
             if (i + 1 < anzahl && SeiteVoll(5)) {
@@ -248,7 +250,7 @@ bool DruckeEntwicklung(TDruckflaeche &drucker, TDruckFortschritt &fortschritt, b
         return true;
     const bool reichweite = EntwicklungsArt == 2;
     fortschritt.Phase(reichweite ? "Ausdruck der Reichweiten-Entwicklung" : "Ausdruck der Literpreis-Entwicklung",
-                      static_cast<int>(EntwicklungsListe.back().Nr));
+                      static_cast<int>(EntwicklungsListe.size()));
     Spaltenabstand = drucker.TextBreite("W");
     DruckZeilenhoehe = RundeI32(drucker.TextHoehe("Hg") * 1.4L) + 5;
     DruckSchriftFarbe(drucker, DruckSchwarz);

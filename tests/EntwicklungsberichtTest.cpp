@@ -9,32 +9,17 @@
 #include "charts/Entwicklung.h"
 #include "consumption/Verbrauchswerte.h"
 #include "core/Format.h"
-#include "core/Konfiguration.h"
 #include "core/Sprilo_Dek.h"
-#include "core/Zusatz1.h"
-#include "core/Zustand.h"
 
-#include "AufzeichnenderDrucker.h"
-
-#include <gtest/gtest.h>
+#include "Berichtspruefung.h"
 
 #include <string>
 #include <vector>
 
 namespace {
 
-int B(const std::string &text)
-{
-    return TAufzeichnendeFlaeche::ZeichenBreite * static_cast<int>(TAufzeichnendeFlaeche::Zeichen(text));
-}
-
 const int W = B("W");
 const int Z = RundeI32(13 * 1.4L) + 5;   // the report's line advance
-
-uint32_t Eintrag(int i)
-{
-    return FarbeNr(Farben[static_cast<size_t>(i)]);
-}
 
 // The series: litre prices in thousandths, or consumptions in L/100Km
 // that give the range with a tank of 50 litres.
@@ -88,45 +73,14 @@ TSpalten Spalten(bool reichweite)
     return s;
 }
 
-class EntwicklungsberichtTest : public ::testing::Test {
+class EntwicklungsberichtTest : public TBerichtsTest {
 protected:
-    void SetUp() override { GlobalenZustandZuruecksetzen(); }
-    void TearDown() override { GlobalenZustandZuruecksetzen(); }
-
     bool Drucken(bool balken)
     {
         drucker = TAufzeichnenderDrucker();
         Seiteneinrichtung(drucker);
         return DruckeEntwicklung(drucker, fortschritt, balken);
     }
-
-    std::vector<const TAufzeichnung *> TexteMit(const std::string &text) const
-    {
-        std::vector<const TAufzeichnung *> r;
-        for (const auto &a : drucker.Flaeche.Aufrufe)
-            if (a.Art == TAufrufArt::Text && a.Text == text)
-                r.push_back(&a);
-        return r;
-    }
-    const TAufzeichnung &Text(const std::string &text, size_t n = 0) const
-    {
-        static const TAufzeichnung keiner{};
-        const auto alle = TexteMit(text);
-        EXPECT_LT(n, alle.size()) << text;
-        return n < alle.size() ? *alle[n] : keiner;
-    }
-    int RechteKante(const std::string &text, size_t n = 0) const { return Text(text, n).X + B(text); }
-    std::vector<TAufzeichnung> Senkrechte(uint32_t farbe) const
-    {
-        std::vector<TAufzeichnung> r;
-        for (const auto &a : drucker.Flaeche.Linien(farbe))
-            if (a.X1 == a.X2)
-                r.push_back(a);
-        return r;
-    }
-
-    TAufzeichnenderDrucker drucker;
-    TAufzeichnenderFortschritt fortschritt;
 };
 
 TEST_F(EntwicklungsberichtTest, KoepfeUndSkalaVonLiterpreisUndReichweite)
@@ -256,13 +210,7 @@ TEST_F(EntwicklungsberichtTest, OhneFarbeAllesSchwarz)
         Reihe(false, {1400, 1500, 1450});
         DruckInFarbe = false;
         Drucken(balken);
-        for (const auto &a : drucker.Flaeche.Aufrufe) {
-            EXPECT_EQ(a.Stift.Farbe, 0u);
-            EXPECT_EQ(a.Schrift.Farbe, 0u);
-            if (a.Art == TAufrufArt::Rechteck) {
-                EXPECT_EQ(a.Pinsel.Farbe, 0u);
-            }
-        }
+        AllesSchwarz();
     }
 }
 
