@@ -21,6 +21,8 @@ public:
 
     // Everything drawn, all pages in order.
     TAufzeichnendeFlaeche Flaeche;
+    // A printer whose resolution down differs from the one across (0: the same).
+    int DpiSenkrecht = 0;
     // The index in Flaeche.Aufrufe at which each page after the first begins.
     std::vector<size_t> Seitenanfaenge;
 
@@ -43,7 +45,7 @@ public:
     int Breite() const override { return Flaeche.Breite(); }
     int Hoehe() const override { return Flaeche.Hoehe(); }
     int PunkteProZoll() const override { return Flaeche.PunkteProZoll(); }
-    int PunkteProZollSenkrecht() const override { return Flaeche.PunkteProZollSenkrecht(); }
+    int PunkteProZollSenkrecht() const override { return DpiSenkrecht ? DpiSenkrecht : Flaeche.PunkteProZollSenkrecht(); }
     using TZeichenflaeche::PinselSetzen;
     using TZeichenflaeche::StiftSetzen;
     void StiftSetzen(uint32_t farbe, int breite, TStiftArt art) override { Flaeche.StiftSetzen(farbe, breite, art); }

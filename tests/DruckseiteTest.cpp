@@ -31,7 +31,7 @@ protected:
 
 struct TPapier {
     const char *Name;
-    int Breite, Hoehe, Dpi, BreiteMM;
+    int Breite, Hoehe, Dpi, DpiSenkrecht, BreiteMM;
     bool Angenommen;
     int Schriftgroesse, Links, Oben, Tabelle, KopfY;
 };
@@ -39,16 +39,19 @@ struct TPapier {
 TEST_F(DruckseiteTest, PapierBestimmtSchriftRaenderUndKopfbeginn)
 {
     const TPapier papiere[] = {
-        {"A4 hoch", 4760, 6779, 600, 201, true, 8, 300, 0, 300, 3},
-        {"A4 quer", 6779, 4760, 600, 287, true, 10, 0, 300, 0, 300},
-        {"A5 quer", 4760, 3260, 600, 201, true, 8, 300, 0, 0, 0},
-        {"Letter quer", 6360, 4900, 600, 211, true, 10, 0, 300, 0, 300},
-        {"A5 hoch", 3260, 4760, 600, 138, false, 8, 300, 0, 300, 3},
-        {"knapp zu schmal", 4200, 6000, 600, 179, false, 8, 300, 0, 300, 3},
+        {"A4 hoch", 4760, 6779, 600, 0, 201, true, 8, 300, 0, 300, 3},
+        {"A4 quer", 6779, 4760, 600, 0, 287, true, 10, 0, 300, 0, 300},
+        {"A4 quer 600 x 1200 dpi", 6779, 9520, 600, 1200, 287, true, 10, 0, 600, 0, 3},
+        {"A4 hoch 601 dpi", 4768, 6790, 601, 0, 201, true, 8, 300, 0, 300, 3},
+        {"A5 quer", 4760, 3260, 600, 0, 201, true, 8, 300, 0, 0, 0},
+        {"Letter quer", 6360, 4900, 600, 0, 211, true, 10, 0, 300, 0, 300},
+        {"A5 hoch", 3260, 4760, 600, 0, 138, false, 8, 300, 0, 300, 3},
+        {"knapp zu schmal", 4200, 6000, 600, 0, 179, false, 8, 300, 0, 300, 3},
     };
     for (const auto &p : papiere) {
         SCOPED_TRACE(p.Name);
         TAufzeichnenderDrucker drucker(p.Breite, p.Hoehe, p.Dpi, p.BreiteMM);
+        drucker.DpiSenkrecht = p.DpiSenkrecht;
         EXPECT_EQ(Seiteneinrichtung(drucker), p.Angenommen);
         EXPECT_EQ(drucker.Schrift().Name, "Arial");
         EXPECT_EQ(drucker.Schrift().Groesse, p.Schriftgroesse);
