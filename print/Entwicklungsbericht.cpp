@@ -53,7 +53,7 @@ struct TBericht {
     TDruckflaeche &f;
     TDruckFortschritt &fortschritt;
     bool Balken;
-    bool Reichweite = EntwicklungsArt == 2;
+    bool IstReichweite = EntwicklungsArt == 2;
     TStift Stift;   // the report's pen, as Seiteneinrichtung set it
 
     int32_t x0 = 0;
@@ -69,16 +69,16 @@ struct TBericht {
     {
         const int32_t W = Spaltenabstand;
         x0 = LinkerRand;
-        L = x0 + f.TextBreite(Reichweite ? "15.07.2000 bis 06.09.2000  " : "September 1999  ");
+        L = x0 + f.TextBreite(IstReichweite ? "15.07.2000 bis 06.09.2000  " : "September 1999  ");
         VorgaengerRechts = Seitenbreite - W;
         DurchschnittRechts = VorgaengerRechts - f.TextBreite("  +1.234,56%") - W;
         WertRechts = DurchschnittRechts - f.TextBreite("  +1.234,56%") - W;
-        GraphRechts = WertRechts - f.TextBreite(Reichweite ? "123.456,78 Km" : "12.34,5 EUR/l") - W;
-        Einheiten = Reichweite ? 50 : 40;
-        Linien = Reichweite ? 6 : 5;
+        GraphRechts = WertRechts - f.TextBreite(IstReichweite ? "123.456,78 Km" : "12.34,5 EUR/l") - W;
+        Einheiten = IstReichweite ? 50 : 40;
+        Linien = IstReichweite ? 6 : 5;
         u = (GraphRechts - L) / (Einheiten + 2);
         G = L + 2 * u;
-        Skala = EntwicklungsSkala(Reichweite, EW_Minimum, EW_Maximum);
+        Skala = EntwicklungsSkala(IstReichweite, EW_Minimum, EW_Maximum);
     }
 
     // Pixels right of G for a value in the scale's units (thousandths, or
@@ -86,15 +86,18 @@ struct TBericht {
     int64_t Stelle(int64_t wert) const { return SkalaEinheiten(Skala, wert) * u; }
     int64_t Stelle(const TEntwicklungsWert &w) const
     {
-        return Reichweite ? Stelle(RundeI32(w.Reichweite * 100.0L)) : Stelle(w.Literpreis);
+        return IstReichweite ? Stelle(RundeI32(w.Reichweite * 100.0L)) : Stelle(w.Literpreis);
     }
     int64_t DurchschnittsStelle() const
     {
-        return Reichweite ? Stelle(RundeI32(::Reichweite(Tankinhalt * 100.0L, DurchschnittsVerbrauchRW)))
-                          : Stelle(DurchschnittsLiterpreis);
+        return IstReichweite ? Stelle(RundeI32(Reichweite(Tankinhalt * 100.0L, DurchschnittsVerbrauchRW)))
+                             : Stelle(DurchschnittsLiterpreis);
     }
 
-    std::string Wert(const TEntwicklungsWert &w) const { return Reichweite ? Km(w.Reichweite) : PreisText(w.Literpreis); }
+    std::string Wert(const TEntwicklungsWert &w) const
+    {
+        return IstReichweite ? Km(w.Reichweite) : PreisText(w.Literpreis);
+    }
 
     void Linie(int32_t x1, int32_t y1, int32_t x2, int32_t y2) { f.Linie(x1, y1, x2, y2); }
     void Text(int32_t x, int32_t y, const std::string &text) { f.Text(x, y, text); }
@@ -106,14 +109,14 @@ struct TBericht {
         const int32_t th = f.TextHoehe("Hg");
         f.StiftSetzen(DruckSchwarz, 1);
         int32_t y = DruckZeile;
-        Text(x0, y + Z / 2, Reichweite ? "Zeitraum" : "Datum");
-        if (Reichweite)
+        Text(x0, y + Z / 2, IstReichweite ? "Zeitraum" : "Datum");
+        if (IstReichweite)
             Rechts(WertRechts, y, "Reichweite bei");
         else
             Text(Zentriert(f, "Literpreis", GraphRechts + Spaltenabstand, WertRechts), y, "Literpreis");
         Text(Zentriert(f, "Veränderung zum", WertRechts + Spaltenabstand, VorgaengerRechts), y, "Veränderung zum");
         y += th;
-        if (Reichweite)
+        if (IstReichweite)
             Rechts(WertRechts, y, Format("%4.2nL Tankinhalt", {Tankinhalt}));
         else
             Text(Zentriert(f, "in Euro", GraphRechts + Spaltenabstand, WertRechts), y, "in Euro");
@@ -127,7 +130,7 @@ struct TBericht {
         for (int i = 0; i < Linien; ++i) {
             const int32_t x = G + 10 * i * u;
             const int64_t wert = int64_t{Skala.Unten} + 10 * i * int64_t{Skala.Schritt};
-            TextUmMitte(f, x, y, Reichweite ? Km(wert * 0.01L) : Preis(wert));
+            TextUmMitte(f, x, y, IstReichweite ? Km(wert * 0.01L) : Preis(wert));
             Linie(x, y + Z, x, y + 2 * Z);
         }
         const int32_t achse = y + RundeI32(1.6L * Z);
@@ -147,7 +150,7 @@ struct TBericht {
         const int32_t Z = DruckZeilenhoehe;
         const int32_t oben = DruckZeile;
         const int32_t unten = oben + Z;
-        const std::string &bezeichnung = Reichweite ? w.RW_Bezeichnung : w.Bezeichnung;
+        const std::string &bezeichnung = IstReichweite ? w.RW_Bezeichnung : w.Bezeichnung;
         if (!bezeichnung.empty())
             Text(x0, oben, bezeichnung);
         Rechts(WertRechts, oben, Wert(w));
@@ -205,8 +208,8 @@ struct TBericht {
         Linie(a, y, a, hoehe);
         Linie(a, hoehe, G + 5, hoehe);
         Text(L, y + Z,
-             Reichweite ? "Durchschnittliche Reichweite : " + Km(DurchschnittsReichweite())
-                        : "Durchschnittlicher Literpreis : " + PreisText(DurchschnittsLiterpreis));
+             IstReichweite ? "Durchschnittliche Reichweite : " + Km(DurchschnittsReichweite())
+                           : "Durchschnittlicher Literpreis : " + PreisText(DurchschnittsLiterpreis));
         f.StiftSetzen(Stift);
         DruckSchriftFarbe(f, DruckSchwarz);
     }

@@ -19,7 +19,7 @@ enum TBerichtsFarbe {
     ErstesBand = 1,      // the first 20 steps above it
     ZweitesBand = 2,     // the next 20
     DarueberHinaus = 3,  // beyond
-    Durchschnitt = 5,    // average lines and texts
+    Durchschnittsfarbe = 5,   // average lines and texts
     Festverbrauchsfarbe = 6,
     Reichweitenfarbe = 9,
 };
@@ -321,7 +321,7 @@ struct TBericht {
         }
         if (liste.size() > 1) {
             const int64_t p = Stelle(GesamtVerbrauch.Durchschnitt);
-            f.StiftSetzen(DruckFarbe(Durchschnitt), Stift.Breite);
+            f.StiftSetzen(DruckFarbe(Durchschnittsfarbe), Stift.Breite);
             Linie(Px(G + p), oben, Px(G + p), unten);
         }
         f.StiftSetzen(Stift);
@@ -359,7 +359,7 @@ struct TBericht {
         }
         if (liste.size() > 1) {
             const long double schnitt = GesamtVerbrauch.Durchschnitt;
-            Farbe(DruckFarbe(Durchschnitt), Stift.Breite);
+            Farbe(DruckFarbe(Durchschnittsfarbe), Stift.Breite);
             const int64_t p = Stelle(schnitt);
             const int32_t hoehe = y + H + RundeI32(0.5L * DruckZeilenhoehe);
             Linie(Px(G + p), y, Px(G + p), hoehe);

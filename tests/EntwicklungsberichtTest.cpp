@@ -53,7 +53,10 @@ struct TSpalten {
     int L, G, u, GraphRechts, Wert, Durchschnitt, Vorgaenger;
     TEntwicklungsSkala Skala = EntwicklungsSkala(Reichweite, EW_Minimum, EW_Maximum);
 
-    int Stelle(int64_t wert) const { return G + static_cast<int>(wert / Skala.Schritt - Skala.Unten / Skala.Schritt) * u; }
+    int Stelle(int64_t wert) const
+    {
+        return G + static_cast<int>(wert / Skala.Schritt - Skala.Unten / Skala.Schritt) * u;
+    }
     int Stelle(const TEntwicklungsWert &w) const
     {
         return Reichweite ? Stelle(RundeI32(w.Reichweite * 100)) : Stelle(w.Literpreis);
@@ -129,7 +132,8 @@ TEST_F(EntwicklungsberichtTest, KoepfeUndSkalaVonLiterpreisUndReichweite)
 TEST_F(EntwicklungsberichtTest, BalkenUndLinienpunkteAufDerSkala)
 {
     for (bool reichweite : {false, true}) {
-        Reihe(reichweite, reichweite ? std::vector<long double>{8, 5, 6.5L} : std::vector<long double>{1400, 1500, 1433});
+        Reihe(reichweite, reichweite ? std::vector<long double>{8, 5, 6.5L}
+                                     : std::vector<long double>{1400, 1500, 1433});
         const TSpalten s = Spalten(reichweite);
         const std::string bezeichnung = reichweite ? "01.01.2004 bis 15.01.2004" : "15.01.2004";
         for (bool balken : {true, false}) {

@@ -280,7 +280,8 @@ TEST_F(VerbrauchsberichtTest, BalkenfarbenUmDenBezugswert)
         std::vector<std::pair<int, int>> Stuecke[4];   // x-extents per entry
     } faelle[] = {
         {7, true, {{{g.G, g.Stelle(7)}}, {}, {}, {}}},
-        {8, true, {{{g.G, g.Stelle(7)}}, {{g.Stelle(7), g.Stelle(7) + 4 * g.u}}, {{g.Stelle(7) + 4 * g.u, g.Stelle(8)}}, {}}},
+        {8, true,
+         {{{g.G, g.Stelle(7)}}, {{g.Stelle(7), g.Stelle(7) + 4 * g.u}}, {{g.Stelle(7) + 4 * g.u, g.Stelle(8)}}, {}}},
         // Without the fixed consumption marked the total average is the
         // reference.
         {9.2L, false, {{{g.G, g.Stelle(7.4L)}}, {{g.Stelle(7.4L), g.Stelle(7.4L) + 4 * g.u}},
