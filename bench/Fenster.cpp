@@ -3,7 +3,9 @@
 // scrolling through the table page by page, re-sorting by each key and
 // the summary pages. Then the consumption window: the values of the whole
 // log merged by month, and the window with its table up to the first
-// picture.
+// picture. Last the development chart with the litre price of every
+// fill-up: opening it up to the first picture, and a jump of the
+// selection.
 //
 //   sprilo-bench-fenster            1.000.000 fill-ups
 //   sprilo-bench-fenster 100000     another size
@@ -12,6 +14,8 @@
 #include "app/QtPlattform.h"
 #include "app/SPRILO.h"
 #include "app/Sprilo_1.h"
+#include "charts/Entwicklung.h"
+#include "charts/Sprilo_7.h"
 #include "browse/Auswahl.h"
 #include "browse/PanelTankAnsicht.h"
 #include "browse/Sprilo_2.h"
@@ -176,6 +180,46 @@ void VerbrauchMessen(TForm1 &form1, TVerbrauchsErgebnis &e)
     form3->Oeffnen();
 }
 
+struct TEntwicklungsErgebnis {
+    double Oeffnen = 0;
+    double Sprung = 0;
+    uint32_t Punkte = 0;
+    bool Ok = false;
+};
+
+// The litre price of every fill-up as single points (the series is built
+// beforehand, sprilo-bench times that), and the chart window from the
+// entry point to its first picture; then the selection moved to the
+// middle of the series with the scroll bar, up to the new picture.
+void EntwicklungMessen(TForm1 &form1, TEntwicklungsErgebnis &e)
+{
+    LP_Zeitraumwahl = 1;
+    LP_Ansicht = 1;
+    LP_Diagrammart = 1;
+    ErmittleLiterpreisEntwicklung();
+    e.Punkte = AnzahlEntwicklungswerte();
+    TForm7 *form7 = Form7Holen(&form1);
+
+    TUhr::time_point start;
+    QTimer warten;
+    QObject::connect(&warten, &QTimer::timeout, form7, [&] {
+        if (QApplication::activeModalWidget() != form7 || !form7->isVisible())
+            return;
+        warten.stop();
+        Malen(form7);
+        e.Oeffnen = Sekunden(start);
+        const TUhr::time_point t = TUhr::now();
+        form7->ScrollBar1->setValue(form7->ScrollBar1->maximum() / 2);
+        Malen(form7);
+        e.Sprung = Sekunden(t);
+        e.Ok = form7->Fenster.GewaehlterWert == form7->ScrollBar1->maximum() / 2;
+        form7->Button1->click();
+    });
+    warten.start(0);
+    start = TUhr::now();
+    form7->LiterpreisZeigen();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -241,6 +285,13 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    TEntwicklungsErgebnis w;
+    EntwicklungMessen(form1, w);
+    if (!w.Ok) {
+        std::fprintf(stderr, "Fehler: Das Entwicklungsfenster wurde nicht geöffnet.\n");
+        return 1;
+    }
+
     struct rusage nutzung {};
     ::getrusage(RUSAGE_SELF, &nutzung);
     std::printf("\nFenster \"Daten ansehen\" mit %s Tankfüllungen (Plattform %s):\n",
@@ -264,6 +315,11 @@ int main(int argc, char **argv)
                 ZahlMitPunkten(v.Werte, 1).c_str());
     std::printf("  Werte ermitteln und Fenster öffnen (Tabelle, erstes Bild): %s   Ziel < 1 s: %s\n",
                 Zeit(v.Oeffnen).c_str(), v.Oeffnen < 1.0 ? "erreicht" : "verfehlt");
+    std::printf("\nEntwicklung des Literpreises, jede Tankfüllung ein Punkt (%s Punkte):\n",
+                ZahlMitPunkten(w.Punkte, 1).c_str());
+    std::printf("  Entwicklungsfenster geöffnet (erstes Bild): %s   Ziel < 0,3 s: %s\n", Zeit(w.Oeffnen).c_str(),
+                w.Oeffnen < 0.3 ? "erreicht" : "verfehlt");
+    std::printf("  Auswahl in die Mitte springen (neues Bild): %s\n", Zeit(w.Sprung).c_str());
     std::printf("  Spitze Speicher: %s MB\n",
                 Format("%1.1n", {static_cast<long double>(nutzung.ru_maxrss) / 1024.0L}).c_str());
     PlattformSetzen(nullptr);
