@@ -131,16 +131,19 @@ private slots:
         QTest::addColumn<QString>("titel");
         QTest::addColumn<int>("kontext");
         QTest::addColumn<QString>("thema");
+        QTest::addColumn<bool>("esc");
         QTest::newRow("Literpreis, schmale Balken")
-            << 1 << 1 << u"Entwicklung des Literpreises"_s << 800 << u"F7_LP_All"_s;
-        QTest::newRow("Reichweite, Linie") << 2 << 2 << u"Entwicklung der Reichweite"_s << 810 << u"F7_RW_All"_s;
+            << 1 << 1 << u"Entwicklung des Literpreises"_s << 800 << u"F7_LP_All"_s << false;
+        QTest::newRow("Reichweite, Linie")
+            << 2 << 2 << u"Entwicklung der Reichweite"_s << 810 << u"F7_RW_All"_s << true;
         QTest::newRow("Literpreis, breite Balken")
-            << 1 << 0 << u"Entwicklung des Literpreises"_s << 800 << u"F7_LP_All"_s;
+            << 1 << 0 << u"Entwicklung des Literpreises"_s << 800 << u"F7_LP_All"_s << true;
     }
 
     // Caption, help, the tank button, the chart type as stored, the newest
-    // point selected with its info labels, the scroll bar over all points;
-    // the main window is away meanwhile and back afterwards.
+    // point selected with its info labels, the scroll bar over all points
+    // and the focus on it; the main window is away meanwhile and back after
+    // Button1 or Esc. Opened again, the focus is back on the scroll bar.
     void oeffnenJeReihe()
     {
         QFETCH(int, art);
@@ -148,23 +151,23 @@ private slots:
         QFETCH(QString, titel);
         QFETCH(int, kontext);
         QFETCH(QString, thema);
+        QFETCH(bool, esc);
         Tankbuch(art == 1 ? 40 : 41);
         Reihe(art);
         (art == 1 ? LP_Diagrammart : RW_Diagrammart) = static_cast<uint8_t>(diagrammart);
         THilfe::Instanz().DateiSetzen(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../app/SPRILO.HLP"));
+        const int plaetze = DiagrammGeometrie(static_cast<uint8_t>(diagrammart)).PunkteJeBild;
         Oeffnen(art, [&](TForm7 &f) {
             QVERIFY(!m_form->isVisible());
             QCOMPARE(f.windowTitle(), titel);
             QCOMPARE(HilfeKontext(&f), kontext);
             QCOMPARE(f.Button3->isVisible(), art == 2);
             QCOMPARE(f.RG1ItemIndex(), diagrammart);
-            QCOMPARE(f.Fenster.GewaehlterWert, 40);
-            const int plaetze = DiagrammGeometrie(static_cast<uint8_t>(diagrammart)).PunkteJeBild;
+            QCOMPARE(f.Fenster.ErsterSichtbarer + f.Fenster.GewaehlterPlatz - 1, 40);
             QCOMPARE(f.Fenster.ErsterSichtbarer, 41 - plaetze);
-            QCOMPARE(f.ScrollBar1->minimum(), 1);
-            QCOMPARE(f.ScrollBar1->maximum(), 40);
-            QCOMPARE(f.ScrollBar1->value(), 40);
-            QCOMPARE(f.ScrollBar1->pageStep(), plaetze - 1);
+            const QScrollBar *s = f.ScrollBar1;
+            QCOMPARE(QList<int>({s->minimum(), s->maximum(), s->value(), s->pageStep()}),
+                     QList<int>({1, 40, 40, plaetze - 1}));
             QCOMPARE(QApplication::focusWidget(), f.ScrollBar1);
             QVERIFY(f.Button1->isDefault());
 
@@ -173,34 +176,22 @@ private slots:
                                    + Q(neuester.Zeitraum) + u'|' + Q(neuester.ZumVorgaenger));
             QVERIFY(f.InfoLabel2->text().startsWith(art == 1 ? u"Literpreis : "_s : u"Reichweite : "_s));
 
-            // The chart fills the picture at the consumption graph's scale.
+            // The chart fills the picture at the consumption graph's scale,
+            // in the bar or line colour.
             QCOMPARE(f.Image1->width(), static_cast<int>(std::lround(580 * Grafikfaktor)));
             QCOMPARE(f.Bild().size(), f.Image1->size());
-            const uint32_t farbe = FarbeNr(Farben[diagrammart == 2 ? 10 : 4]);
-            QVERIFY(FarbeImBild(f.Bild(), farbe));
+            QVERIFY(FarbeImBild(f.Bild(), FarbeNr(Farben[diagrammart == 2 ? 10 : 4])));
 
             f.HilfeButton->click();
             QCOMPARE(THilfe::Instanz().AktuellesThema(), thema);
             THilfe::Instanz().Beenden();
-            f.Button1->click();
-            QVERIFY(!f.isVisible());
-        });
-        QVERIFY(m_form->isVisible());
-    }
-
-    // Esc closes the window as Button1 does; opened again, the focus is
-    // back on the scroll bar.
-    void escSchliesst()
-    {
-        Tankbuch(3);
-        Reihe(1);
-        Oeffnen(1, [this](TForm7 &f) {
             f.Button2->setFocus();
-            QTest::keyClick(f.Button2, Qt::Key_Escape);
+            esc ? QTest::keyClick(f.Button2, Qt::Key_Escape) : f.Button1->click();
             QVERIFY(!f.isVisible());
             QVERIFY(m_form->isVisible());
         });
-        Oeffnen(1, [](TForm7 &f) { QCOMPARE(QApplication::focusWidget(), f.ScrollBar1); });
+        QVERIFY(m_form->isVisible());
+        Oeffnen(art, [](TForm7 &f) { QCOMPARE(QApplication::focusWidget(), f.ScrollBar1); });
     }
 
     // ---- info labels -------------------------------------------------------------------
@@ -280,19 +271,16 @@ private slots:
                     .arg(f.Fenster.ErsterSichtbarer)
                     .arg(f.Fenster.GewaehlterPlatz);
             };
+            const std::pair<Qt::Key, QString> schritte[] = {
+                {Qt::Key_Left, u"39 / 40 ab 5 auf 35"_s},     {Qt::Key_PageUp, u"4 / 40 ab 4 auf 1"_s},
+                {Qt::Key_PageDown, u"39 / 40 ab 4 auf 36"_s}, {Qt::Key_Right, u"40 / 40 ab 5 auf 36"_s},
+                {Qt::Key_Up, u"39 / 40 ab 5 auf 35"_s},       {Qt::Key_Down, u"40 / 40 ab 5 auf 36"_s},
+            };
             QCOMPARE(stand(), u"40 / 40 ab 5 auf 36"_s);
-            QTest::keyClick(f.ScrollBar1, Qt::Key_Left);
-            QCOMPARE(stand(), u"39 / 40 ab 5 auf 35"_s);
-            QTest::keyClick(f.ScrollBar1, Qt::Key_PageUp);
-            QCOMPARE(stand(), u"4 / 40 ab 4 auf 1"_s);
-            QTest::keyClick(f.ScrollBar1, Qt::Key_PageDown);
-            QCOMPARE(stand(), u"39 / 40 ab 4 auf 36"_s);
-            QTest::keyClick(f.ScrollBar1, Qt::Key_Right);
-            QCOMPARE(stand(), u"40 / 40 ab 5 auf 36"_s);
-            QTest::keyClick(f.ScrollBar1, Qt::Key_Up);
-            QCOMPARE(stand(), u"39 / 40 ab 5 auf 35"_s);
-            QTest::keyClick(f.ScrollBar1, Qt::Key_Down);
-            QCOMPARE(stand(), u"40 / 40 ab 5 auf 36"_s);
+            for (const auto &[taste, erwartet] : schritte) {
+                QTest::keyClick(f.ScrollBar1, taste);
+                QCOMPARE(stand(), erwartet);
+            }
             f.ScrollBar1->setValue(2);
             QCOMPARE(stand(), u"2 / 40 ab 2 auf 1"_s);
             QCOMPARE(f.InfoLabel4->text(), u"Datum : 15.02.2003"_s);
