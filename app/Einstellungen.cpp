@@ -1,6 +1,7 @@
 // The main window's vehicle settings (licence plate, tank capacity, fixed
 // consumption), the two switches and the printer commands.
 #include "Drucker.h"
+#include "print/Sprilo_4.h"
 #include "Meldungen.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
@@ -80,5 +81,5 @@ void TForm1::DruckAufbau()
         Melden(TMeldungsNr::LogischeFehlerDruck);
         return;
     }
-    // The print dialog takes over from here once printing exists.
+    Form4Holen(this)->AlleDatenDrucken();
 }

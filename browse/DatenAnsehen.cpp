@@ -9,6 +9,7 @@
 #include "core/Meldungen.h"
 #include "core/Zusatz1.h"
 #include "print/Druckuebergabe.h"
+#include "print/Sprilo_4.h"
 
 #include "Hilfe.h"
 #include "Widgethilfen.h"
@@ -398,7 +399,10 @@ void TForm2::Btn_Druck1Click()
     DruckUeberschrift = LP2_Label1->text().toStdString();
     DruckHinweis1 = LP2_Label2->text().toStdString();
     DruckListe = &AuswahlListe;
-    // The print dialog for fill-ups opens here.
+    Form4Holen(nullptr)->TankfuellungenDrucken();
     BedienungFreigeben(true, false);
+    DruckUeberschrift.clear();
+    DruckHinweis1.clear();
+    DruckListe = nullptr;
 }
 

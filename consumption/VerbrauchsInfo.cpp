@@ -9,6 +9,7 @@
 #include "core/Konfiguration.h"
 #include "core/Sprilo_Dek.h"
 #include "print/Druckuebergabe.h"
+#include "print/Sprilo_4.h"
 
 #include "Hilfe.h"
 #include "Widgethilfen.h"
@@ -198,10 +199,15 @@ void TForm3::DruckButton1Click()
     DruckHinweis2 = VerbrauchsDruckHinweis();
     DruckVerbrauchsListe = &VerbrauchsListe;
     DruckAnzahlVerbrauchswerte = AnzahlVerbrauchswerte();
-    // The print dialog for the consumption report opens here. The graph
-    // needs the values in date order: while Sortierung is not 1,
-    // DruckVerbrauchsArt is set to 3 ("Nur Tabellaris&ch") for this print
-    // and put back to the user's choice afterwards.
+    // The graph needs the values in date order: sorted otherwise, only the
+    // table is printed, and the user's choice comes back afterwards.
+    const bool nurTabelle = Sortierung > 1;
+    const uint8_t verbrauchsArt = DruckVerbrauchsArt;
+    if (nurTabelle)
+        DruckVerbrauchsArt = 3;
+    Form4Holen(m_hauptfenster)->VerbrauchDrucken(nurTabelle);
+    if (nurTabelle)
+        DruckVerbrauchsArt = verbrauchsArt;
 }
 
 void TForm3::DruckuebergabeLoesen()

@@ -12,6 +12,7 @@
 #include "browse/PanelTankAnsicht.h"
 #include "browse/Sprilo_2.h"
 #include "print/Druckuebergabe.h"
+#include "print/Sprilo_4.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -457,7 +458,7 @@ private slots:
         }
         FuellungsSortierung = 1;
         FuellungenUmgekehrt = false;
-        Ansehen([](TForm2 &f) {
+        Ansehen([this](TForm2 &f) {
             QCOMPARE(f.windowTitle(), u"Daten ansehen  [Sprilo - Programm]"_s);
             QCOMPARE(HilfeKontext(&f), 330);
             QCOMPARE(f.LP2_Label1->text(), u"Alle Tankstellen aus allen Jahren."_s);
@@ -506,10 +507,19 @@ private slots:
             QCOMPARE(KMFolge(f), u"12.500 12.000 11.500 11.000 10.500 10.000"_s);
             QCOMPARE(f.LP2_Label2->text(), u"Absteigend sortiert nach Datum."_s);
 
+            // The print dialog gets the headings and the list; the window
+            // waits meanwhile and takes the hand-over back afterwards.
+            bool gedruckt = false;
+            ImModalenFenster<TForm4>(this, gedruckt, [&f](TForm4 &d) {
+                QCOMPARE(d.windowTitle(), u"Drucke Tankfüllungen"_s);
+                QCOMPARE(Q(DruckUeberschrift), u"Alle Tankstellen aus allen Jahren."_s);
+                QCOMPARE(Q(DruckHinweis1), u"Absteigend sortiert nach Datum."_s);
+                QCOMPARE(DruckListe, &AuswahlListe);
+                QVERIFY(!f.EndeButton->isEnabled() && !f.Btn_Druck1->isEnabled());
+            });
             f.Btn_Druck1->click();
-            QCOMPARE(Q(DruckUeberschrift), u"Alle Tankstellen aus allen Jahren."_s);
-            QCOMPARE(Q(DruckHinweis1), u"Absteigend sortiert nach Datum."_s);
-            QCOMPARE(DruckListe, &AuswahlListe);
+            QVERIFY(gedruckt);
+            QVERIFY(DruckListe == nullptr && DruckUeberschrift.empty() && DruckHinweis1.empty());
             QVERIFY(f.EndeButton->isEnabled() && f.Btn_Druck1->isEnabled() && f.HMP1->menuAction()->isEnabled());
 
             f.EndeButton->click();

@@ -12,6 +12,7 @@
 #include "consumption/Verbrauchstabelle.h"
 #include "consumption/Verbrauchswerte.h"
 #include "print/Druckuebergabe.h"
+#include "print/Sprilo_4.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -418,13 +420,22 @@ private slots:
         ZeitraumBis = TDatum{32, 3, 2003};
         auswahl == 1 ? ErmittleLetzteVerbrauchswerte() : ErmittleVerbrauchswerte();
         Sortierung = 3;
+        DruckVerbrauchsArt = 2;
         Oeffnen([&](TForm3 &f) {
+            // Sorted by the km driven: only the table, for this print.
+            bool gedruckt = false;
+            ImModalenFenster<TForm4>(this, gedruckt, [&](TForm4 &d) {
+                QCOMPARE(d.windowTitle(), u"Drucke Durchschnittsverbrauch"_s);
+                QCOMPARE(QString::fromStdString(DruckUeberschrift), titel);
+                QCOMPARE(QString::fromStdString(DruckHinweis1), u"Sortiert nach gefahrene Kilometer."_s);
+                QCOMPARE(QString::fromStdString(DruckHinweis2), hinweis2);
+                QCOMPARE(DruckVerbrauchsListe, &VerbrauchsListe);
+                QCOMPARE(DruckAnzahlVerbrauchswerte, AnzahlVerbrauchswerte());
+                QVERIFY(d.GB2_RB3->isChecked() && !d.GB2_RB1->isEnabled());
+            });
             f.DruckButton1->click();
-            QCOMPARE(QString::fromStdString(DruckUeberschrift), titel);
-            QCOMPARE(QString::fromStdString(DruckHinweis1), u"Sortiert nach gefahrene Kilometer."_s);
-            QCOMPARE(QString::fromStdString(DruckHinweis2), hinweis2);
-            QCOMPARE(DruckVerbrauchsListe, &VerbrauchsListe);
-            QCOMPARE(DruckAnzahlVerbrauchswerte, AnzahlVerbrauchswerte());
+            QVERIFY(gedruckt);
+            QCOMPARE(DruckVerbrauchsArt, 2);
             QVERIFY(AnzahlVerbrauchswerte() > 0 && f.EndeButton->isEnabled());
             if (weg == u"Esc"_s)
                 QTest::keyClick(f.Tabelle1, Qt::Key_Escape);

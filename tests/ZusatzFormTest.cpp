@@ -8,6 +8,7 @@
 #include "Sprilo_1.h"
 #include "Sprilo_Z.h"
 #include "Zusatz1.h"
+#include "print/Sprilo_4.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -260,7 +261,9 @@ private slots:
         m_form->MP_2_5->trigger();
         QVERIFY(!FestverbrauchAn && !m_form->MP_2_5->isChecked() && Gespeichert);
         // Printing inconsistent data is refused; the printer set-up is the system's.
+        ImDialog<TForm4>([](TForm4 &d) { QCOMPARE(d.windowTitle(), u"Daten ausdrucken"_s); });
         m_form->DruckAufbau();
+        QVERIFY(m_gelaufen);
         QVERIFY(Meldungen().isEmpty());
         DatenLogisch = false;
         TQtPlattform::NaechsteAntwort(mrOk);
