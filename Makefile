@@ -36,9 +36,10 @@ run: configure
 	fi
 
 bench: configure
-	cmake --build $(BUILD_DIR) --target sprilo-bench sprilo-bench-fenster -j$(JOBS)
+	cmake --build $(BUILD_DIR) --target sprilo-bench sprilo-bench-fenster sprilo-bench-druck -j$(JOBS)
 	$(BUILD_DIR)/sprilo-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/sprilo-bench-fenster
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/sprilo-bench-druck
 
 # Each reader for FUZZ_SEKUNDEN seconds under libFuzzer with the address and
 # undefined-behaviour sanitizers; the fixtures are the seeds, new finds go

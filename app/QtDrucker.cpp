@@ -124,7 +124,13 @@ bool TQtDrucker::Ausgeben(const std::function<void(int seite, int seiten)> &seit
         return false;
     TQtZeichenflaeche flaeche(&maler, m_geraet);
     const int seiten = Seiten();
+    m_abgebrochen = false;
     for (int i = 0; i < seiten; ++i) {
+        if (AbbruchPruefen && AbbruchPruefen()) {
+            m_abgebrochen = true;
+            maler.end();
+            return false;
+        }
         if (i > 0 && !m_geraet->newPage()) {
             maler.end();
             return false;

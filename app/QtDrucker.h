@@ -52,8 +52,13 @@ public:
     // Paints every page onto the device; seite is told the page being
     // painted (1-based) and the number of pages. False when the device
     // could not be opened (a PDF in a directory without write access, a
-    // printer that refuses the job).
+    // printer that refuses the job), or when AbbruchPruefen said so before
+    // a page: a PDF is then to be thrown away.
     bool Ausgeben(const std::function<void(int seite, int seiten)> &seite = {});
+    // Asked before each page Ausgeben paints; true stops the output.
+    std::function<bool()> AbbruchPruefen;
+    // Ausgeben stopped because AbbruchPruefen said so.
+    bool Abgebrochen() const { return m_abgebrochen; }
 
 private:
     using TSchritt = std::function<void(TZeichenflaeche &)>;
@@ -65,6 +70,7 @@ private:
     TPinsel m_pinsel;
     TSchrift m_schrift;
     QFont m_font;
+    bool m_abgebrochen = false;
 };
 
 // Sets DruckZeitstempel for a job starting now: today's date and the time
