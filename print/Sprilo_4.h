@@ -154,6 +154,13 @@ protected:
     void resizeEvent(QResizeEvent *ereignis) override;
 
 private:
+    // The controls (Druckdialogaufbau.cpp).
+    QWidget *LinkeSpalteAufbauen();
+    QWidget *RechteSpalteAufbauen();
+    QWidget *KnoepfeAufbauen();
+    void FortschrittAufbauen();
+    void Verbinden();
+
     void EntwicklungDrucken(uint8_t druckArt, bool &balken);
     void Oeffnen(uint8_t druckArt, const QString &titel, const QString &ueberschrift, int kontext);
     void AllesVerbergen();
