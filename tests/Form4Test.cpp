@@ -340,7 +340,8 @@ private slots:
     }
 
     // Cancelled at the first check: nothing is written. While the job
-    // runs only the gauge, its texts and the cancel button show.
+    // runs only the gauge, its texts and the cancel button show, and
+    // neither the close box nor Esc end it.
     void abbrechenSchreibtNichts()
     {
         Oeffnen(AlleDaten(), [this](TForm4 &f) {
@@ -348,6 +349,10 @@ private slots:
                 QVERIFY(f.Prozent1->isVisible() && f.Button5->isVisible() && !f.Button1->isVisible()
                         && !f.GroupBox1->isVisible());
                 QCOMPARE(QApplication::focusWidget(), f.Button5);
+                // Only the cancel button ends a running job.
+                QVERIFY(!f.close());
+                QTest::keyClick(&f, Qt::Key_Escape);
+                QVERIFY(f.isVisible());
                 f.Button5->click();
             });
             f.Button1->click();
