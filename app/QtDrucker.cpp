@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTime>
@@ -128,6 +129,10 @@ bool TQtDrucker::Ausgeben(const std::function<void(int seite, int seiten)> &seit
     for (int i = 0; i < seiten; ++i) {
         if (AbbruchPruefen && AbbruchPruefen()) {
             m_abgebrochen = true;
+            // A printer drops the pages it has; a PDF is thrown away by
+            // whoever gave its file.
+            if (auto *drucker = dynamic_cast<QPrinter *>(m_geraet))
+                drucker->abort();
             maler.end();
             return false;
         }

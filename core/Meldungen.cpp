@@ -183,6 +183,9 @@ constexpr TVorlage Vorlagen[] = {
      "Bitte wählen Sie als Papiergröße A4 (Hoch- oder Querformat) oder A5 (Querformat)"},
     {N::NichtsZuDrucken, 8210, true, I, OkHilfe, 2, true,
      "Es wurden keine Daten gefunden, die in die eingegebenen Suchmuster passen."},
+    {N::AusgabeFehlgeschlagen, 0, false, W, KnopfOK, 2, true,
+     "Der Ausdruck konnte nicht ausgegeben werden.\r\r"
+     "%1"},
     {N::KeineVerbrauchswerte, 8206, true, I, OkHilfe, 1, false,
      "Es wurden keine Verbrauchswerte gefunden, die den gemachten Einstellungen entsprechen.\r\r"
      "Es wurden die Verbrauchswerte \r"

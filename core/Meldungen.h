@@ -71,6 +71,7 @@ enum class TMeldungsNr {
     ReichweiteOhneTankinhalt,       // 8213
     PapierZuKlein,                  // 8209: %1 the printable width in mm
     NichtsZuDrucken,                // 8210
+    AusgabeFehlgeschlagen,          // %1 what could not take the print
     GrafikNurNachDatum,             // 8208
     KeineFuellungenGefunden,        // 8205: %1 the selection text
     AlleDatenGeloescht,             // 8207

@@ -22,14 +22,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QLocale>
 #include <QPointer>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTime>
 #include <QWindow>
 
 #include <algorithm>
@@ -574,11 +574,22 @@ void TForm4::SchliessknopfZeigen(bool an)
 
 void TForm4::Button1Click()
 {
-    DruckZeitstempel = ZeitstempelText(
-        HeutigesDatum(), Text(QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat)));
+    DruckZeitstempelSetzen();
     DruckAbbrechen = false;
 
-    TQtDrucker drucker(&Drucker());
+    // A PDF is written beside its file and renamed onto it when complete:
+    // a cancelled or failed print leaves an earlier file as it was.
+    QPrinter &qdrucker = Drucker();
+    const bool pdf = qdrucker.outputFormat() == QPrinter::PdfFormat;
+    QSaveFile datei;
+    QPdfWriter pdfGeraet(&datei);
+    if (pdf) {
+        pdfGeraet.setResolution(qdrucker.resolution());
+        pdfGeraet.setPageLayout(qdrucker.pageLayout());
+        pdfGeraet.setTitle(Q(DruckauftragTitel(DruckArt)));
+        pdfGeraet.setCreator(u"Sprilo"_s);
+    }
+    TQtDrucker drucker(pdf ? static_cast<QPagedPaintDevice *>(&pdfGeraet) : &qdrucker);
     if (!Seiteneinrichtung(drucker)) {
         Melden(TMeldungsNr::PapierZuKlein, {std::to_string(drucker.BreiteMM())});
         return;
@@ -595,13 +606,28 @@ void TForm4::Button1Click()
 
     const TDruckErgebnis ergebnis = DruckauftragAusfuehren(DruckArt, drucker, *this, GB4_RB1->isChecked());
     switch (ergebnis) {
-    case TDruckErgebnis::Gedruckt:
-        drucker.Ausgeben([this](int seite, int seiten) {
-            Prozent1->setRange(0, seiten);
-            Prozent1->setValue(seite);
-            SeitenText("Ausdruck der Seite :  -" + ZahlMitPunkten(seite, 1) + "-");
-        });
+    case TDruckErgebnis::Gedruckt: {
+        drucker.AbbruchPruefen = [this] { return Abgebrochen(); };
+        if (pdf)
+            datei.setFileName(qdrucker.outputFileName());
+        bool ausgegeben = (!pdf || datei.open(QIODevice::WriteOnly)) &&
+                          drucker.Ausgeben([this](int seite, int seiten) {
+                              Prozent1->setRange(0, seiten);
+                              Prozent1->setValue(seite);
+                              SeitenText("Ausdruck der Seite :  -" + ZahlMitPunkten(seite, 1) + "-");
+                          });
+        if (pdf) {
+            if (ausgegeben)
+                ausgegeben = datei.commit();
+            else
+                datei.cancelWriting();
+        }
+        if (!ausgegeben && !drucker.Abgebrochen())
+            Melden(TMeldungsNr::AusgabeFehlgeschlagen,
+                   {pdf ? "Die Datei '" + Text(qdrucker.outputFileName()) + "' kann nicht geschrieben werden."
+                        : "Der Drucker '" + Text(qdrucker.printerName()) + "' hat den Auftrag nicht angenommen."});
         break;
+    }
     case TDruckErgebnis::NichtsGefunden:
         Melden(TMeldungsNr::NichtsZuDrucken);
         break;

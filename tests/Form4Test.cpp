@@ -344,6 +344,11 @@ private slots:
     // neither the close box nor Esc end it.
     void abbrechenSchreibtNichts()
     {
+        // An earlier print of the same name stays as it was.
+        {
+            QFile alt(m_pdf);
+            QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("vorher") == 6);
+        }
         Oeffnen(AlleDaten(), [this](TForm4 &f) {
             QTimer::singleShot(0, &f, [&f] {
                 QVERIFY(f.Prozent1->isVisible() && f.Button5->isVisible() && !f.Button1->isVisible()
@@ -358,8 +363,25 @@ private slots:
             f.Button1->click();
             QVERIFY(!f.isVisible());
         });
-        QVERIFY(!QFile::exists(m_pdf));
+        QFile alt(m_pdf);
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        QCOMPARE(alt.readAll(), QByteArray("vorher"));
         QVERIFY(GezeigteMeldungsNr().isEmpty());
+    }
+
+    // A PDF that cannot be written is said so, not passed over.
+    void pdfNichtSchreibbar()
+    {
+        DruckTankfuellungen = true;
+        DruckTF_Auswahl = 1;
+        const QString fehlt = m_ordner.filePath(u"fehlt/druck.pdf"_s);
+        Drucker().setOutputFileName(fehlt);
+        TQtPlattform::NaechsteAntwort(1);
+        Oeffnen(AlleDaten(), [](TForm4 &f) { f.Button1->click(); });
+        QCOMPARE(GezeigteMeldungsNr(), QList<N>{N::AusgabeFehlgeschlagen});
+        QVERIFY(TQtPlattform::GezeigteMeldungen().front().Text.find("fehlt/druck.pdf' kann nicht geschrieben")
+                != std::string::npos);
+        QVERIFY(!QFile::exists(fehlt));
     }
 
     // All data of a small log: the header with the licence plate and the

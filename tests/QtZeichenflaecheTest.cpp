@@ -1,10 +1,14 @@
 // The drawing surface over a QPainter, drawn into a QImage: which pixels a
 // rectangle, a line and a text cover.
+#include "QtDrucker.h"
 #include "QtZeichenflaeche.h"
 
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -258,6 +262,44 @@ private slots:
         QCOMPARE(b.Flaeche->Schrift().Farbe, 0xABCDEFu);
         QCOMPARE(b.Flaeche->Breite(), 60);
         QCOMPARE(b.Flaeche->Hoehe(), 40);
+    }
+
+    // The printer buffers its pages, measures with the device and paints
+    // only on Ausgeben; a stop before a page ends the output there.
+    void druckerGibtSeinePufferAus()
+    {
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("seiten.pdf"));
+        QPdfWriter pdf(datei);
+        pdf.setResolution(300);
+        TQtDrucker drucker(&pdf);
+        QCOMPARE(drucker.BreiteMM(), pdf.widthMM());
+        QCOMPARE(drucker.TextBreite("Seite"),
+                 QFontMetrics(TQtZeichenflaeche::QtSchrift(TSchrift{}, &pdf), &pdf).horizontalAdvance(QStringLiteral("Seite")));
+        for (int seite = 1; seite <= 3; ++seite) {
+            if (seite > 1)
+                drucker.NeueSeite();
+            drucker.Text(100, 100, "Seite " + std::to_string(seite));
+        }
+        QCOMPARE(drucker.Seiten(), 3);
+        QVERIFY(!QFile::exists(datei));
+
+        std::vector<int> gemalt;
+        int pruefungen = 0;
+        drucker.AbbruchPruefen = [&pruefungen] { return ++pruefungen == 3; };
+        QVERIFY(!drucker.Ausgeben([&gemalt](int seite, int) { gemalt.push_back(seite); }));
+        QVERIFY(drucker.Abgebrochen());
+        QCOMPARE(gemalt, (std::vector<int>{1, 2}));
+
+        drucker.AbbruchPruefen = nullptr;
+        QVERIFY(drucker.Ausgeben());
+        QVERIFY(!drucker.Abgebrochen());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {datei, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts)
+                     .replaceInStrings(QStringLiteral("\n"), QString()),
+                 (QStringList{QStringLiteral("Seite 1"), QStringLiteral("Seite 2"), QStringLiteral("Seite 3")}));
     }
 };
 
