@@ -7,10 +7,10 @@
 #include "consumption/Fensterteile.h"
 #include "consumption/Verbrauchsgraph.h"
 #include "consumption/Verbrauchstabelle.h"
-#include "core/Format.h"
 #include "core/Konfiguration.h"
 #include "core/Sprilo_Dek.h"
 #include "print/Druckuebergabe.h"
+#include "print/Sprilo_4.h"
 
 #include "Drucker.h"
 #include "Hilfe.h"
@@ -52,33 +52,6 @@ constexpr int DesignBildHoehe = 305;
 bool Literpreis()
 {
     return EntwicklungsArt != 2;
-}
-
-// "MM/YYYY" of a period's first or last month.
-std::string Monat(const TDatum &d)
-{
-    return Format("%.2d/%d", {int(d.Monat), int(d.Jahr)});
-}
-
-std::string DruckTitel(uint8_t zeitraumwahl, const TDatum &von, const TDatum &bis)
-{
-    if (zeitraumwahl == 2)
-        return "Entwicklung zwischen " + Monat(von) + " und " + Monat(bis) + ".";
-    return "Entwicklung über alle Jahre";
-}
-
-std::string DruckHinweis(uint8_t ansicht)
-{
-    switch (ansicht) {
-    case 2:
-        return "Die Daten sind nach Monaten zusammengefasst.";
-    case 3:
-        return "Die Daten sind quartalsweise zusammengefasst.";
-    case 4:
-        return "Die Daten sind nach Jahren zusammengefasst.";
-    default:
-        return {};
-    }
 }
 
 int Scrollmaximum()
@@ -393,13 +366,22 @@ void TForm7::Button3Click()
 
 void TForm7::Button2Click()
 {
-    const bool lp = Literpreis();
-    DruckUeberschrift = lp ? DruckTitel(LP_Zeitraumwahl, LP_Von, LP_Bis) : DruckTitel(RW_Zeitraumwahl, RW_Von, RW_Bis);
-    DruckHinweis1 = DruckHinweis(lp ? LP_Ansicht : RW_Ansicht);
-    // The print dialog for the development report opens here, with the bar
-    // or line chart preselected by LP_DruckBalken or RW_DruckBalken and this
-    // window's buttons disabled meanwhile; afterwards it stores that choice
-    // and clears both texts.
+    DruckUeberschrift = EntwicklungsDruckUeberschrift();
+    DruckHinweis1 = EntwicklungsDruckHinweis();
+    const std::initializer_list<QPushButton *> knoepfe = {HilfeButton, Button1, Button2, Button2b, Button3};
+    for (QPushButton *k : knoepfe)
+        k->setEnabled(false);
+    // The dialog preselects the chart of the last print and hands back the
+    // one chosen now.
+    if (Literpreis())
+        Form4Holen(m_hauptfenster)->LiterpreisDrucken(LP_DruckBalken);
+    else
+        Form4Holen(m_hauptfenster)->ReichweiteDrucken(RW_DruckBalken);
+    for (QPushButton *k : knoepfe)
+        k->setEnabled(true);
+    DruckUeberschrift.clear();
+    DruckHinweis1.clear();
+    ScrollBar1->setFocus();
 }
 
 void TForm7::Button2bClick()

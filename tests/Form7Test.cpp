@@ -13,6 +13,7 @@
 #include "consumption/Verbrauchstabelle.h"
 #include "core/Format.h"
 #include "print/Druckuebergabe.h"
+#include "print/Sprilo_4.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -387,7 +388,8 @@ private slots:
     }
 
     // The print button hands the title by period and the note by merging
-    // to the print.
+    // to the print dialog, with this window's buttons disabled meanwhile;
+    // the chart chosen there is kept for the next print.
     void druckUebergabe()
     {
         QFETCH(int, art);
@@ -402,12 +404,26 @@ private slots:
         (art == 1 ? LP_Von : RW_Von) = von;
         (art == 1 ? LP_Bis : RW_Bis) = bis;
         (art == 1 ? RW_Von : LP_Von) = TDatum{1, 5, 2001};
+        bool &balken = art == 1 ? LP_DruckBalken : RW_DruckBalken;
+        balken = true;
         Oeffnen(art, [&](TForm7 &f) {
+            bool gedruckt = false;
+            ImModalenFenster<TForm4>(this, gedruckt, [&](TForm4 &d) {
+                QCOMPARE(Q(DruckUeberschrift), titel);
+                QCOMPARE(Q(DruckHinweis1), hinweis);
+                QCOMPARE(d.windowTitle(), art == 1 ? u"Drucke Entwicklung der Literpreise"_s
+                                                   : u"Drucke Entwicklung der Reichweiten"_s);
+                QVERIFY(d.GB4_RB1->isChecked());
+                for (QPushButton *k : {f.HilfeButton, f.Button1, f.Button2, f.Button2b, f.Button3})
+                    QVERIFY(!k->isEnabled());
+                d.GB4_RB2->setChecked(true);
+            });
             f.Button2->click();
-            QCOMPARE(Q(DruckUeberschrift), titel);
-            QCOMPARE(Q(DruckHinweis1), hinweis);
-            QVERIFY(f.isVisible() && f.Button2->isEnabled());
+            QVERIFY(gedruckt);
+            QVERIFY(DruckUeberschrift.empty() && DruckHinweis1.empty());
+            QVERIFY(f.isVisible() && f.Button2->isEnabled() && f.Button1->isEnabled());
         });
+        QVERIFY(!balken);
     }
 
     // ---- room for everything -----------------------------------------------------------
