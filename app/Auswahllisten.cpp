@@ -4,7 +4,10 @@
 #include "core/Monate.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <string>
@@ -89,4 +92,23 @@ bool ZeitraumLesen(const QComboBox *von, const QComboBox *bis, TDatum &zeitraumV
     zeitraumVon = erster;
     zeitraumBis = letzter;
     return true;
+}
+
+void Gruppierungsradios(QGroupBox *gruppe, const char *const namen[4], QRadioButton *ziel[4])
+{
+    static const char16_t *const texte[4][2] = {
+        {u"&Einzeln", u"Jeden Verbrauchswert einzeln anzeigen"},
+        {u"&Monatsweise", u"Die Verbrauchswerte monatlich auflisten"},
+        {u"&Quartalsweise", u"Die Verbrauchswerte quartalsweise auflisten"},
+        {u"&Jahresweise", u"Die Verbrauchswerte jahresweise auflisten"},
+    };
+    const int abstand = PanelAbstand(gruppe);
+    auto *stapel = new QVBoxLayout(gruppe);
+    stapel->setContentsMargins(abstand, abstand / 2, abstand, abstand);
+    stapel->setSpacing(abstand / 2);
+    for (int i = 0; i < 4; ++i) {
+        ziel[i] = Radio(gruppe, namen[i], QString::fromUtf16(texte[i][0]), QString::fromUtf16(texte[i][1]));
+        stapel->addWidget(ziel[i]);
+    }
+    stapel->addStretch(1);
 }

@@ -8,7 +8,9 @@
 #include <cstdint>
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
+class QRadioButton;
 class QString;
 class QWidget;
 
@@ -20,6 +22,11 @@ QComboBox *Auswahlliste(QWidget *eltern, const char *name, const QString &hinwei
 // The caption of a list: its mnemonic goes to the list, and it keeps its
 // room in the layout while hidden, as the list does.
 QLabel *ListenBeschriftung(QWidget *eltern, const char *name, const QString &text, QWidget *liste);
+
+// The four grouping radios "&Einzeln", "&Monatsweise", "&Quartalsweise",
+// "&Jahresweise" with their hints, named namen[0..3] and stacked in gruppe
+// with the panels' spacing; ziel[0..3] get them.
+void Gruppierungsradios(QGroupBox *gruppe, const char *const namen[4], QRadioButton *ziel[4]);
 
 // Every year from the first to the last fill-up, ascending; selects jahr,
 // else the first entry. Empty without fill-ups.

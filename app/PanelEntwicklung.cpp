@@ -86,10 +86,12 @@ TPanelEntwicklung::TPanelEntwicklung(TArt art, QWidget *parent)
     // ---- grouping, with the consumption panel's hints
     GB2 = new QGroupBox(u" Zusammenfassung "_s, this);
     GB2->setObjectName(name(NGB2));
-    G2R1 = Radio(GB2, a.Namen[NG2R1], u"&Einzeln"_s, u"Jeden Verbrauchswert einzeln anzeigen"_s);
-    G2R2 = Radio(GB2, a.Namen[NG2R1 + 1], u"&Monatsweise"_s, u"Die Verbrauchswerte monatlich auflisten"_s);
-    G2R3 = Radio(GB2, a.Namen[NG2R1 + 2], u"&Quartalsweise"_s, u"Die Verbrauchswerte quartalsweise auflisten"_s);
-    G2R4 = Radio(GB2, a.Namen[NG2R1 + 3], u"&Jahresweise"_s, u"Die Verbrauchswerte jahresweise auflisten"_s);
+    QRadioButton *radios[4];
+    Gruppierungsradios(GB2, &a.Namen[NG2R1], radios);
+    G2R1 = radios[0];
+    G2R2 = radios[1];
+    G2R3 = radios[2];
+    G2R4 = radios[3];
 
     // ---- buttons
     auto knopf = [this](const char *name, const QString &text, const QString &hinweis) {
@@ -127,13 +129,6 @@ TPanelEntwicklung::TPanelEntwicklung(TArt art, QWidget *parent)
     g1->addWidget(G1C2, 3, 2, Qt::AlignLeft);
     g1->setColumnStretch(3, 1);
     g1->setRowStretch(4, 1);
-
-    auto *g2 = new QVBoxLayout(GB2);
-    g2->setContentsMargins(innen);
-    g2->setSpacing(abstand / 2);
-    for (QRadioButton *r : {G2R1, G2R2, G2R3, G2R4})
-        g2->addWidget(r);
-    g2->addStretch(1);
 
     auto *raster = new QGridLayout(this);
     raster->setContentsMargins(abstand, abstand, abstand, abstand);

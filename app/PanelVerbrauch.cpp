@@ -52,10 +52,13 @@ TPanelVerbrauch::TPanelVerbrauch(QWidget *parent)
     PV_GB2 = new QGroupBox(u" Ansichtsart "_s, this);
     PV_GB2->setObjectName(u"PV_GB2"_s);
     PV_GB2->setToolTip(u"Wie sollen die Daten angezeigt werden ?"_s);
-    PV_G2R1 = Radio(PV_GB2, "PV_G2R1", u"&Einzeln"_s, u"Jeden Verbrauchswert einzeln anzeigen"_s);
-    PV_G2R2 = Radio(PV_GB2, "PV_G2R2", u"&Monatsweise"_s, u"Die Verbrauchswerte monatlich auflisten"_s);
-    PV_G2R3 = Radio(PV_GB2, "PV_G2R3", u"&Quartalsweise"_s, u"Die Verbrauchswerte quartalsweise auflisten"_s);
-    PV_G2R4 = Radio(PV_GB2, "PV_G2R4", u"&Jahresweise"_s, u"Die Verbrauchswerte jahresweise auflisten"_s);
+    static const char *const gruppierung[4] = {"PV_G2R1", "PV_G2R2", "PV_G2R3", "PV_G2R4"};
+    QRadioButton *radios[4];
+    Gruppierungsradios(PV_GB2, gruppierung, radios);
+    PV_G2R1 = radios[0];
+    PV_G2R2 = radios[1];
+    PV_G2R3 = radios[2];
+    PV_G2R4 = radios[3];
 
     PV_CB1 = new QCheckBox(u"umgekehrte &Reihenfolge"_s, this);
     PV_CB1->setObjectName(u"PV_CB1"_s);
@@ -95,13 +98,6 @@ TPanelVerbrauch::TPanelVerbrauch(QWidget *parent)
     g1->addWidget(PV_G1C3, zeile++, 2, Qt::AlignLeft);
     g1->setColumnStretch(3, 1);
     g1->setRowStretch(zeile, 1);
-
-    auto *g2 = new QVBoxLayout(PV_GB2);
-    g2->setContentsMargins(innen);
-    g2->setSpacing(abstand / 2);
-    for (QRadioButton *r : {PV_G2R1, PV_G2R2, PV_G2R3, PV_G2R4})
-        g2->addWidget(r);
-    g2->addStretch(1);
 
     auto *raster = new QGridLayout(this);
     raster->setContentsMargins(abstand, abstand, abstand, abstand);
