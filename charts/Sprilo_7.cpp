@@ -69,19 +69,11 @@ TForm7::TForm7(QWidget *parent)
     setObjectName(u"Form7"_s);
     QVBoxLayout *haupt = EigenesFensterEinrichten(this, u"Entwicklung des Literpreises"_s);
 
-    ImagePanel = new QFrame(this);
-    ImagePanel->setObjectName(u"ImagePanel"_s);
-    ImagePanel->setFrameShape(QFrame::Panel);
-    ImagePanel->setFrameShadow(QFrame::Sunken);
-    auto *rahmen = new QHBoxLayout(ImagePanel);
-    const int rand = ImagePanel->frameWidth();
-    rahmen->setContentsMargins(rand, rand, rand, rand);
-    Image1 = new TVerbrauchsBild(&m_bild, ImagePanel);
-    Image1->setObjectName(u"Image1"_s);
     // At the consumption graph's scale, so that the chart fills the picture.
-    Image1->setFixedSize(static_cast<int>(std::lround(DesignBildBreite * Grafikfaktor)),
-                         static_cast<int>(std::lround(DesignBildHoehe * Grafikfaktor)));
-    rahmen->addWidget(Image1);
+    Image1 = BildImRahmen(this, &m_bild,
+                          QSize(static_cast<int>(std::lround(DesignBildBreite * Grafikfaktor)),
+                                static_cast<int>(std::lround(DesignBildHoehe * Grafikfaktor))),
+                          ImagePanel);
     connect(Image1, &TVerbrauchsBild::MausGedrueckt, this, [this](QPoint punkt) { Image1MouseDown(punkt.x()); });
     connect(Image1, &TVerbrauchsBild::Geklickt, this, [this] { ScrollBar1->setFocus(Qt::MouseFocusReason); });
 

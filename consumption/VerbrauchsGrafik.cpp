@@ -53,18 +53,10 @@ QWidget *TForm3::GraphSeiteAufbauen()
     m_graphRaster->setHorizontalSpacing(10);
     m_graphRaster->setVerticalSpacing(6);
 
-    ImagePanel = new QFrame(seite);
-    ImagePanel->setObjectName(u"ImagePanel"_s);
-    ImagePanel->setFrameShape(QFrame::Panel);
-    ImagePanel->setFrameShadow(QFrame::Sunken);
-    auto *rahmen = new QHBoxLayout(ImagePanel);
-    rahmen->setContentsMargins(ImagePanel->frameWidth(), ImagePanel->frameWidth(), ImagePanel->frameWidth(),
-                               ImagePanel->frameWidth());
-    Image1 = new TVerbrauchsBild(&m_graph, ImagePanel);
-    Image1->setObjectName(u"Image1"_s);
-    Image1->setFixedSize(static_cast<int>(std::lround(DesignBildBreite * Fensterfaktor)),
-                         static_cast<int>(std::lround(DesignBildHoehe * Fensterfaktor)));
-    rahmen->addWidget(Image1);
+    Image1 = BildImRahmen(seite, &m_graph,
+                          QSize(static_cast<int>(std::lround(DesignBildBreite * Fensterfaktor)),
+                                static_cast<int>(std::lround(DesignBildHoehe * Fensterfaktor))),
+                          ImagePanel);
     connect(Image1, &TVerbrauchsBild::MausGedrueckt, this, [this](QPoint punkt) { Image1MouseDown(punkt.y()); });
     connect(Image1, &TVerbrauchsBild::Geklickt, this, [this] { ScrollBar1->setFocus(Qt::MouseFocusReason); });
 

@@ -3,6 +3,8 @@
 #include "consumption/Verbrauchstexte.h"
 
 #include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -93,4 +95,20 @@ void TVerbrauchsBild::wheelEvent(QWheelEvent *ereignis)
         QCoreApplication::sendEvent(m_rad, ereignis);
     else
         ereignis->ignore();
+}
+
+TVerbrauchsBild *BildImRahmen(QWidget *eltern, const QImage *bild, QSize groesse, QFrame *&rahmen)
+{
+    rahmen = new QFrame(eltern);
+    rahmen->setObjectName(QStringLiteral("ImagePanel"));
+    rahmen->setFrameShape(QFrame::Panel);
+    rahmen->setFrameShadow(QFrame::Sunken);
+    auto *innen = new QHBoxLayout(rahmen);
+    const int rand = rahmen->frameWidth();
+    innen->setContentsMargins(rand, rand, rand, rand);
+    auto *b = new TVerbrauchsBild(bild, rahmen);
+    b->setObjectName(QStringLiteral("Image1"));
+    b->setFixedSize(groesse);
+    innen->addWidget(b);
+    return b;
 }

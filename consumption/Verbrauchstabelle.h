@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
+class QFrame;
 class QImage;
 
 // Reads the list only for the rows on screen. It holds no copy: Setzen must
@@ -57,3 +58,7 @@ private:
     const QImage *m_bild;
     QWidget *m_rad = nullptr;
 };
+
+// A sunken frame "ImagePanel" in eltern holding a picture widget "Image1"
+// of bild, fixed at groesse pixels; the frame goes to rahmen.
+TVerbrauchsBild *BildImRahmen(QWidget *eltern, const QImage *bild, QSize groesse, QFrame *&rahmen);
