@@ -2,9 +2,12 @@
 // read back as text; the refusals leave no file.
 #include "Befehle.h"
 #include "Fixtures.h"
+#include "Konfiguration.h"
+#include "Zustand.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <sys/wait.h>
@@ -100,6 +103,41 @@ TEST(Drucken, jederBerichtErscheintMitSeinenTextenImPdf)
     ASSERT_EQ(Drucken(pdf, "--quer").Code, CliOk);
     EXPECT_EQ(SeitenGroesse(pdf), "Page size: 842 x 595 pts (A4)");
     EXPECT_NE(PdfText(pdf).find("Fahrzeug - Kennzeichen : MR-AB 123"), std::string::npos);
+}
+
+// All data with the print settings of the configuration: the fill-ups, the
+// station year list and the consumption values of 2003, each from a page
+// of its own.
+TEST(Drucken, alleDatenNachDenDruckeinstellungen)
+{
+    TOrdner o;
+    const std::string pdf = o / "alles.pdf", konfig = o / "SPRILO.INI";
+    GlobalenZustandZuruecksetzen();
+    TankstellenlisteLesen(FixturPfad("grund", "SPRILO.INI"));
+    DruckTankfuellungen = DruckTankstellenliste = DruckVerbrauch = true;
+    DruckTF_Auswahl = 2;
+    DruckTF_Jahr = DruckTS_Jahr = DruckVB_Jahr = 2003;
+    DruckTS_Auswahl = DruckVB_Auswahl = 1;
+    DruckVB_Ansicht = 4;
+    const std::vector<uint8_t> satz = KonfigurationKodieren();
+    DateiSchreiben(konfig, std::string(satz.begin(), satz.end()));
+    GlobalenZustandZuruecksetzen();
+
+    const TLauf lauf = Ausfuehren("'" SPRILO_CLI "' drucken '" + FixturPfad("grund", "grund.SPR") + "' '" + pdf
+                                  + "' --konfig '" + konfig + "'");
+    ASSERT_EQ(lauf.Code, CliOk) << lauf.Ausgabe;
+    EXPECT_EQ(lauf.Ausgabe, "Seiten: 3\n");
+    const std::string text = PdfText(pdf);
+    std::vector<size_t> stellen;
+    for (const std::string t :
+         {"Alle Tankfüllungen aus dem Jahr 2003.", "Seite : 2", "Die Jahres-Tankstellenliste des Jahres 2003.",
+          "Aral 3 EUR 138,85 105,00L 1.32,2 EUR/l", "Summe aller Tankstellen 3 EUR 138,85 105,00L 1.32,2 EUR/l",
+          "Seite : 3", "Druchschnittsverbrauch des Jahres 2003.", "Die Werte sind nach Jahren zusammengefasst.",
+          "Das Jahr 2003"}) {
+        stellen.push_back(text.find(t));
+        EXPECT_NE(stellen.back(), std::string::npos) << t << "\n---\n" << text;
+    }
+    EXPECT_TRUE(std::is_sorted(stellen.begin(), stellen.end())) << text;
 }
 
 TEST(Drucken, wasNichtGedrucktWirdHinterlaesstKeineDatei)
