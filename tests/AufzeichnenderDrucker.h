@@ -13,11 +13,8 @@ class TAufzeichnenderDrucker : public TDruckflaeche {
 public:
     // A4 portrait at 600 dpi by default: 4760 x 6779 printable pixels,
     // about 201 mm wide.
-    explicit TAufzeichnenderDrucker(int breite = 4760, int hoehe = 6779, int dpi = 600, int breiteMM = 201,
-                                    int farben = 256)
-        : Flaeche(breite, hoehe, dpi), m_breiteMM(breiteMM), m_farben(farben)
-    {
-    }
+    explicit TAufzeichnenderDrucker(int breite = 4760, int hoehe = 6779, int dpi = 600, int breiteMM = 201)
+        : Flaeche(breite, hoehe, dpi), m_breiteMM(breiteMM) {}
 
     // Everything drawn, all pages in order.
     TAufzeichnendeFlaeche Flaeche;
@@ -39,7 +36,7 @@ public:
     }
 
     int BreiteMM() const override { return m_breiteMM; }
-    int AnzahlFarben() const override { return m_farben; }
+    int AnzahlFarben() const override { return 256; }
     void NeueSeite() override { Seitenanfaenge.push_back(Flaeche.Aufrufe.size()); }
 
     int Breite() const override { return Flaeche.Breite(); }
@@ -58,16 +55,13 @@ public:
     void Rechteck(int x1, int y1, int x2, int y2) override { Flaeche.Rechteck(x1, y1, x2, y2); }
     void FlaecheFuellen(int x1, int y1, int x2, int y2) override { Flaeche.FlaecheFuellen(x1, y1, x2, y2); }
     void Text(int x, int y, const std::string &text) override { Flaeche.Text(x, y, text); }
-    void TextImRechteck(int x1, int y1, int x2, int y2, int x, int y, const std::string &text) override
-    {
-        Flaeche.TextImRechteck(x1, y1, x2, y2, x, y, text);
-    }
+    void TextImRechteck(int x1, int y1, int x2, int y2, int x, int y, const std::string &t) override
+    { Flaeche.TextImRechteck(x1, y1, x2, y2, x, y, t); }
     int TextBreite(const std::string &text) override { return Flaeche.TextBreite(text); }
     int TextHoehe(const std::string &text) override { return Flaeche.TextHoehe(text); }
 
 private:
     int m_breiteMM;
-    int m_farben;
 };
 
 class TAufzeichnenderFortschritt : public TDruckFortschritt {

@@ -5,40 +5,26 @@
 #include "print/Druckseite.h"
 #include "print/Druckuebergabe.h"
 #include "core/Sprilo_Dek.h"
-#include "core/Zustand.h"
 
-#include "AufzeichnenderDrucker.h"
-
-#include <gtest/gtest.h>
+#include "Berichtspruefung.h"
 
 #include <string>
 
 namespace {
 
-constexpr int Zeichen = TAufzeichnendeFlaeche::ZeichenBreite;
 constexpr int Hoehe = TAufzeichnendeFlaeche::ZeilenHoehe;
+using DruckseiteTest = TBerichtsTest;
 
-int Breite(const std::string &text)
-{
-    return Zeichen * static_cast<int>(TAufzeichnendeFlaeche::Zeichen(text));
-}
-
-class DruckseiteTest : public ::testing::Test {
-protected:
-    void SetUp() override { GlobalenZustandZuruecksetzen(); }
-    void TearDown() override { GlobalenZustandZuruecksetzen(); }
-};
-
-struct TPapier {
-    const char *Name;
-    int Breite, Hoehe, Dpi, DpiSenkrecht, BreiteMM;
-    bool Angenommen;
-    int Schriftgroesse, Links, Oben, Tabelle, KopfY;
-};
+const std::string Fuss = "Sprilo " + std::string(ProgrammVersion);
 
 TEST_F(DruckseiteTest, PapierBestimmtSchriftRaenderUndKopfbeginn)
 {
-    const TPapier papiere[] = {
+    const struct {
+        const char *Name;
+        int Breite, Hoehe, Dpi, DpiSenkrecht, BreiteMM;
+        bool Angenommen;
+        int Schriftgroesse, Links, Oben, Tabelle, KopfY;
+    } papiere[] = {
         {"A4 hoch", 4760, 6779, 600, 0, 201, true, 8, 300, 0, 300, 3},
         {"A4 quer", 6779, 4760, 600, 0, 287, true, 10, 0, 300, 0, 300},
         {"A4 quer 600 x 1200 dpi", 6779, 9520, 600, 1200, 287, true, 10, 0, 600, 0, 3},
@@ -50,127 +36,89 @@ TEST_F(DruckseiteTest, PapierBestimmtSchriftRaenderUndKopfbeginn)
     };
     for (const auto &p : papiere) {
         SCOPED_TRACE(p.Name);
-        TAufzeichnenderDrucker drucker(p.Breite, p.Hoehe, p.Dpi, p.BreiteMM);
+        drucker = TAufzeichnenderDrucker(p.Breite, p.Hoehe, p.Dpi, p.BreiteMM);
         drucker.DpiSenkrecht = p.DpiSenkrecht;
         EXPECT_EQ(Seiteneinrichtung(drucker), p.Angenommen);
         EXPECT_EQ(drucker.Schrift().Name, "Arial");
-        EXPECT_EQ(drucker.Schrift().Groesse, p.Schriftgroesse);
-        EXPECT_EQ(drucker.Stift().Breite, 3);
-        EXPECT_EQ(LinkerRand, p.Links);
-        EXPECT_EQ(ObererRand, p.Oben);
-        EXPECT_EQ(TabellenLinks, p.Tabelle);
-        EXPECT_EQ(Spaltenabstand, Zeichen);
-        EXPECT_EQ(Hochformat, p.Breite < p.Hoehe);
-        EXPECT_EQ(Seitenbreite, p.Breite);
-        EXPECT_EQ(Seitenhoehe, p.Hoehe);
-
+        EXPECT_EQ((V{drucker.Schrift().Groesse, drucker.Stift().Breite, LinkerRand, ObererRand, TabellenLinks,
+                     Spaltenabstand, Hochformat, Seitenbreite, Seitenhoehe}),
+                  (V{p.Schriftgroesse, 3, p.Links, p.Oben, p.Tabelle, W, p.Breite < p.Hoehe, p.Breite, p.Hoehe}));
         TStillerFortschritt still;
         Seitenkopf(drucker, still);
-        const auto linien = drucker.Flaeche.Alle(TAufrufArt::Linie);
-        ASSERT_FALSE(linien.empty());
-        EXPECT_EQ(linien[0].Y1, p.KopfY);
-        EXPECT_EQ(linien[0].X2, p.Breite);
-        EXPECT_EQ(linien[0].Stift.Breite, 5);
+        const auto l = drucker.Flaeche.Alle(TAufrufArt::Linie).at(0);
+        EXPECT_EQ((V{l.Y1, l.X2, l.Stift.Breite}), (V{p.KopfY, p.Breite, 5}));
     }
 }
 
 TEST_F(DruckseiteTest, KopfMitKennzeichenTitelUndFuss)
 {
-    TAufzeichnenderDrucker drucker;
     ASSERT_TRUE(Seiteneinrichtung(drucker));
     Kennzeichen = "B-XY 123";
     DruckUeberschrift = "Alle Tankfüllungen";
     DruckHinweis2 = "Zweiter Hinweis";
     DruckZeitstempel = "Ausdruck vom 06.12.2026 um 15:48:31";
-    TAufzeichnenderFortschritt fortschritt;
     Seitenkopf(drucker, fortschritt);
 
-    const auto &f = drucker.Flaeche;
-    struct TErwartet {
-        std::string Text;
-        int X, Y, Groesse;
-    };
     const int seiteY = 3 + Hoehe + 14;   // the line under the plate
     const int fussY = 6779 - (Hoehe + 5);
     const std::string fahrzeug = "Fahrzeug - Kennzeichen : B-XY 123";
-    const TErwartet texte[] = {
-        {fahrzeug, (4760 - Breite(fahrzeug)) / 2, 3 + 7, 12},
-        {"Seite : 1", 4760 - 5 - Breite("Seite : 1"), seiteY - Hoehe, 10},
-        {DruckUeberschrift, (4760 - Breite(DruckUeberschrift)) / 2, seiteY + 5, 10},
-        {DruckHinweis2, (4760 - Breite(DruckHinweis2)) / 2, seiteY + 5 + Hoehe + 5, 10},
-        {"Sprilo " + std::string(ProgrammVersion), 300, fussY, 7},
-        {DruckZeitstempel, 4760 - Breite(DruckZeitstempel), fussY, 7},
+    const struct { std::string Text; int X, Y, Groesse; } texte[] = {
+        {fahrzeug, (4760 - B(fahrzeug)) / 2, 3 + 7, 12},
+        {"Seite : 1", 4760 - 5 - B("Seite : 1"), seiteY - Hoehe, 10},
+        {DruckUeberschrift, (4760 - B(DruckUeberschrift)) / 2, seiteY + 5, 10},
+        {DruckHinweis2, (4760 - B(DruckHinweis2)) / 2, seiteY + 5 + Hoehe + 5, 10},
+        {Fuss, 300, fussY, 7},
+        {DruckZeitstempel, 4760 - B(DruckZeitstempel), fussY, 7},
     };
-    ASSERT_EQ(f.Alle(TAufrufArt::Text).size(), std::size(texte));
+    ASSERT_EQ(drucker.Flaeche.Alle(TAufrufArt::Text).size(), std::size(texte));
     for (const auto &e : texte) {
-        SCOPED_TRACE(e.Text);
-        const TAufzeichnung *a = f.TextMit(e.Text);
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->X, e.X);
-        EXPECT_EQ(a->Y, e.Y);
-        EXPECT_EQ(a->Schrift.Groesse, e.Groesse);
+        const auto &a = Text(e.Text);
+        EXPECT_EQ((V{a.X, a.Y, a.Schrift.Groesse}), (V{e.X, e.Y, e.Groesse})) << e.Text;
     }
     const int titelLinie = seiteY + 5 + 2 * (Hoehe + 5);
-    const int linien[][3] = {{0, 3, 4760}, {0, seiteY, 4760}, {0, titelLinie, 4760}, {300, 6779 - (Hoehe + 25), 4760}};
-    const auto gezogen = f.Alle(TAufrufArt::Linie);
-    ASSERT_EQ(gezogen.size(), std::size(linien));
-    for (size_t i = 0; i < gezogen.size(); ++i) {
-        EXPECT_EQ(gezogen[i].X1, linien[i][0]);
-        EXPECT_EQ(gezogen[i].Y1, linien[i][1]);
-        EXPECT_EQ(gezogen[i].Y2, linien[i][1]);
-        EXPECT_EQ(gezogen[i].X2, linien[i][2]);
-        EXPECT_EQ(gezogen[i].Stift.Breite, 5);
-    }
+    const auto linien = drucker.Flaeche.Alle(TAufrufArt::Linie);
+    EXPECT_EQ(Strecken(linien), (std::vector<std::array<int, 4>>{{0, 3, 4760, 3}, {0, seiteY, 4760, seiteY},
+                                                                 {0, titelLinie, 4760, titelLinie},
+                                                                 {300, 6779 - 38, 4760, 6779 - 38}}));
+    for (const auto &l : linien)
+        EXPECT_EQ(l.Stift.Breite, 5);
     EXPECT_EQ(DruckZeile, titelLinie + 50);
-    EXPECT_EQ(Fusszeile(), "Sprilo " + std::string(ProgrammVersion));
+    EXPECT_EQ(Fusszeile(), Fuss);
     // Pen and font as before the header.
-    EXPECT_EQ(drucker.Stift().Breite, 3);
-    EXPECT_EQ(drucker.Schrift().Groesse, 8);
-    EXPECT_EQ(fortschritt.SeitenTexte, std::vector<std::string>{"Ausdruck der Seite :  -1-"});
+    EXPECT_EQ((V{drucker.Stift().Breite, drucker.Schrift().Groesse}), (V{3, 8}));
+    EXPECT_EQ(fortschritt.SeitenTexte, VS{"Ausdruck der Seite :  -1-"});
 }
 
 TEST_F(DruckseiteTest, OhneKennzeichenUndTitelKeineTitellinie)
 {
-    TAufzeichnenderDrucker drucker(6779, 4760, 600, 287);
+    Neu(6779, 4760, 287);
     ASSERT_TRUE(Seiteneinrichtung(drucker));
-    TStillerFortschritt still;
-    Seitenkopf(drucker, still);
-    const auto &f = drucker.Flaeche;
-    EXPECT_NE(f.TextMit("Fahrzeug - Kennzeichen : ------"), nullptr);
-    const auto linien = f.Alle(TAufrufArt::Linie);
-    ASSERT_EQ(linien.size(), 3u);   // top, under the page number, above the footer
+    Seitenkopf(drucker, fortschritt);
+    EXPECT_EQ(TexteMit("Fahrzeug - Kennzeichen : ------").size(), 1u);
     const int seiteY = 300 + Hoehe + 14;
-    EXPECT_EQ(linien[1].Y1, seiteY);
-    EXPECT_EQ(DruckZeile, seiteY + 5 + 50);
-    EXPECT_EQ(linien[2].X1, 0);
-    EXPECT_EQ(f.TextMit("Sprilo " + std::string(ProgrammVersion))->X, 0);
+    // Top, under the page number, above the footer (from the left edge).
+    const auto linien = drucker.Flaeche.Alle(TAufrufArt::Linie);
+    ASSERT_EQ(linien.size(), 3u);
+    EXPECT_EQ((V{linien[1].Y1, linien[2].X1, Text(Fuss).X, DruckZeile}), (V{seiteY, 0, 0, seiteY + 5 + 50}));
 }
 
 TEST_F(DruckseiteTest, SeitenWerdenGezaehlt)
 {
-    TAufzeichnenderDrucker drucker;
     Seiteneinrichtung(drucker);
-    TAufzeichnenderFortschritt fortschritt;
     Seitenzaehler = 998;
     Seitenkopf(drucker, fortschritt);
     NeueDruckseite(drucker, fortschritt);
     EXPECT_EQ(Seitenzaehler, 1000);
-    EXPECT_EQ(drucker.Seiten(), 2);
-    EXPECT_EQ(fortschritt.SeitenTexte,
-              (std::vector<std::string>{"Ausdruck der Seite :  -999-", "Ausdruck der Seite :  -1.000-"}));
-    const TAufzeichnung *seite = drucker.Flaeche.TextMit("Seite : 1.000");
-    ASSERT_NE(seite, nullptr);
-    EXPECT_EQ(drucker.SeiteVon(seite), 2);
+    EXPECT_EQ(fortschritt.SeitenTexte, (VS{"Ausdruck der Seite :  -999-", "Ausdruck der Seite :  -1.000-"}));
+    EXPECT_EQ(SeitenVon("Seite : 1.000"), V{2});
 }
 
 TEST_F(DruckseiteTest, SeitenumbruchRegel)
 {
     Seitenhoehe = 1000;
     DruckZeilenhoehe = 18;
-    const struct {
-        int Zeile, Zeilen;
-        bool Voll;
-    } faelle[] = {{846, 3, false}, {847, 3, true}, {900, 0, false}, {901, 0, true}, {0, 50, false}, {0, 51, true}};
+    const struct { int Zeile, Zeilen; bool Voll; } faelle[] = {
+        {846, 3, false}, {847, 3, true}, {900, 0, false}, {901, 0, true}, {0, 50, false}, {0, 51, true}};
     for (const auto &f : faelle) {
         DruckZeile = f.Zeile;
         EXPECT_EQ(SeiteVoll(f.Zeilen), f.Voll) << f.Zeile << " + " << f.Zeilen;
@@ -180,18 +128,14 @@ TEST_F(DruckseiteTest, SeitenumbruchRegel)
 
 TEST_F(DruckseiteTest, AusrichtenAnKanten)
 {
-    TAufzeichnenderDrucker drucker;
     Seitenbreite = 1000;
     EXPECT_EQ(Zentriert(drucker, "abcd", 100, 200), 100 + (100 - 24) / 2);
     EXPECT_EQ(Zentriert(drucker, "abc", 101, 200), 101 + (99 - 18) / 2);
     TextRechts(drucker, 500, 7, "abc");
     TextMittig(drucker, 8, "abcde");
     TextUmMitte(drucker, 300, 9, "NEIN");
-    const auto t = drucker.Flaeche.Alle(TAufrufArt::Text);
-    ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[0].X, 482);
-    EXPECT_EQ(t[1].X, (1000 - 30) / 2);
-    EXPECT_EQ(t[2].X, 288);
+    EXPECT_EQ((V{Text("abc").X, Text("abcde").X, Text("NEIN").X}), (V{482, (1000 - 30) / 2, 288}));
+    EXPECT_EQ(drucker.Flaeche.Aufrufe.size(), 3u);
     EXPECT_EQ(TabellenZeilenhoehe(drucker), Hoehe + 5);
 }
 

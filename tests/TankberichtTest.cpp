@@ -4,29 +4,17 @@
 // page breaks, which year lists print, and cancelling.
 
 #include "print/Tankbericht.h"
-#include "core/Konfiguration.h"
 #include "core/Sprilo_Dek.h"
-#include "core/Zusatz1.h"
-#include "core/Zustand.h"
 
-#include "AufzeichnenderDrucker.h"
+#include "Berichtspruefung.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int Zh = TAufzeichnendeFlaeche::ZeilenHoehe + 5;
-constexpr int W = TAufzeichnendeFlaeche::ZeichenBreite;   // the width of "W"
-
-int B(const std::string &text)
-{
-    return TAufzeichnendeFlaeche::ZeichenBreite * static_cast<int>(TAufzeichnendeFlaeche::Zeichen(text));
-}
-int Ende(const TAufzeichnung *a) { return a->X + B(a->Text); }
+constexpr int Kopf = 3 + 13 + 14 + 5 + 50;   // DruckZeile under the header of a portrait page
 
 // Fill-up i: a date of its own, rising odometer.
 TTankFuellung Fuellung(int i, int8_t station, long double betrag, long double liter, bool voll = true,
@@ -53,110 +41,81 @@ TTankListe Liste(int n)
     return l;
 }
 
-class TankberichtTest : public ::testing::Test {
+class TankberichtTest : public TBerichtsTest {
 protected:
     void SetUp() override
     {
-        GlobalenZustandZuruecksetzen();
+        TBerichtsTest::SetUp();
         Tankstellen[0] = "Aral";
         Tankstellen[1] = "Shell";
         AnzahlTankstellen = 2;
         DruckMitAbschaltwerten = true;
         DruckMitZusammenfassung = false;
     }
-    void TearDown() override { GlobalenZustandZuruecksetzen(); }
-
     // Sets the page up and prints the list.
-    bool Drucken(TAufzeichnenderDrucker &d, const TTankListe &l)
+    bool Drucken(const TTankListe &l)
     {
-        EXPECT_TRUE(Seiteneinrichtung(d));
-        return DruckeTankfuellungen(d, m_fortschritt, l);
+        EXPECT_TRUE(Seiteneinrichtung(drucker));
+        return DruckeTankfuellungen(drucker, fortschritt, l);
     }
     // The rows in drawing order: the date texts.
-    static std::vector<const TAufzeichnung *> Zeilen(const TAufzeichnenderDrucker &d, const TTankListe &l)
+    std::vector<const TAufzeichnung *> Zeilen(const TTankListe &l) const
     {
         std::vector<const TAufzeichnung *> r;
         for (const auto &t : l)
-            r.push_back(d.Flaeche.TextMit(DatumText(t.Datum)));
+            r.push_back(drucker.Flaeche.TextMit(DatumText(t.Datum)));
         return r;
     }
     // Lines of the table (the header and footer lines are drawn 5 wide).
-    static std::vector<TAufzeichnung> Tabellenlinien(const TAufzeichnenderDrucker &d)
+    std::vector<TAufzeichnung> Tabellenlinien() const
     {
         std::vector<TAufzeichnung> r;
-        for (const auto &a : d.Flaeche.Alle(TAufrufArt::Linie))
+        for (const auto &a : drucker.Flaeche.Alle(TAufrufArt::Linie))
             if (a.Stift.Breite == 3)
                 r.push_back(a);
         return r;
     }
-
-    TAufzeichnenderFortschritt m_fortschritt;
 };
 
 // ---- fill-up report --------------------------------------------------------------
 
 TEST_F(TankberichtTest, SpaltenkantenNachDenMessregeln)
 {
-    const struct {
-        const char *Name;
-        int Breite, Hoehe, BreiteMM;
-        bool Abschaltwerte;
-    } faelle[] = {{"A4 hoch", 4760, 6779, 201, true},
-                  {"A4 hoch ohne Abschaltwerte", 4760, 6779, 201, false},
-                  {"A4 quer", 6779, 4760, 287, true}};
+    const struct { const char *Name; int Breite, Hoehe, BreiteMM; bool Abschaltwerte; } faelle[] = {
+        {"A4 hoch", 4760, 6779, 201, true},
+        {"A4 hoch ohne Abschaltwerte", 4760, 6779, 201, false},
+        {"A4 quer", 6779, 4760, 287, true}};
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.Name);
         DruckMitAbschaltwerten = f.Abschaltwerte;
-        TAufzeichnenderDrucker d(f.Breite, f.Hoehe, 600, f.BreiteMM);
-        const TTankListe l = {Fuellung(0, 0, 61.2, 45.5, true, 2.25), Fuellung(1, -1, 20, 15, false)};
-        ASSERT_TRUE(Drucken(d, l));
+        Neu(f.Breite, f.Hoehe, f.BreiteMM);
+        ASSERT_TRUE(Drucken({Fuellung(0, 0, 61.2, 45.5, true, 2.25), Fuellung(1, -1, 20, 15, false)}));
 
-        const int sb = f.Breite, links = f.Breite < f.Hoehe ? 300 : 0;
+        const int sb = f.Breite, links = f.Breite < f.Hoehe ? 300 : 0, station = links + B("22.09.1999") + W;
         const int vollMitte = sb - B("123.456,78L") - W - B("NEIN") / 2;
         const int menge = f.Abschaltwerte ? vollMitte - W - B("NEIN") / 2 : sb;
-        const int literpreis = menge - B("123.456,78L") - W;
-        const int preisZahl = literpreis - B(" EUR/l");
-        const int betragRechts = literpreis - B("12.34,5 EUR/l") - W;
-        const int betragLinks = betragRechts - B("EUR 123.456,78");
+        const int literpreis = menge - B("123.456,78L") - W, preisZahl = literpreis - B(" EUR/l");
+        const int betragRechts = literpreis - B("12.34,5 EUR/l") - W, betragLinks = betragRechts - B("EUR 123.456,78");
         const int km = betragLinks - W;
-        const auto &a = d.Flaeche;
-        auto x = [&](const std::string &t) { return a.TextMit(t)->X; };
-        auto ende = [&](const std::string &t) { return Ende(a.TextMit(t)); };
-
-        EXPECT_EQ(x("Datum"), links);
-        EXPECT_EQ(x("Tankstelle"), links + B("22.09.1999") + W);
-        EXPECT_EQ(ende("KM-Stand"), km);
-        EXPECT_EQ(x("Betrag"), betragLinks + (B("EUR 123.456,78") - B("Betrag")) / 2);
-        EXPECT_EQ(x("Literpreis"), betragRechts + W + (literpreis - betragRechts - W - B("Literpreis")) / 2);
-        EXPECT_EQ(ende("Menge"), menge);
-        EXPECT_EQ(a.TextMit("Voll") != nullptr, f.Abschaltwerte);
-        EXPECT_EQ(a.TextMit("JA") != nullptr, f.Abschaltwerte);
-
-        // Row 1: 01.01.2004, Aral, 10.000 km, EUR 61,20, 1.34,5 EUR/l, 45,50L.
-        EXPECT_EQ(x("01.01.2004"), links);
-        EXPECT_EQ(x("Aral"), links + B("22.09.1999") + W);
-        EXPECT_EQ(ende("10.000"), km);
-        EXPECT_EQ(a.TextMit("EUR")->X, betragLinks);
-        EXPECT_EQ(ende("61,20"), betragRechts);
-        EXPECT_EQ(ende("1.34,5"), preisZahl);
-        EXPECT_EQ(x(" EUR/l"), preisZahl);
-        EXPECT_EQ(ende("45,50L"), menge);
+        // Headings, then row 1: 01.01.2004, Aral, 10.000 km, EUR 61,20, 1.34,5 EUR/l, 45,50L.
+        EXPECT_EQ((V{Text("Datum").X, Text("Tankstelle").X, RechteKante("KM-Stand"), Text("Betrag").X,
+                     Text("Literpreis").X, RechteKante("Menge")}),
+                  (V{links, station, km, betragLinks + (B("EUR 123.456,78") - B("Betrag")) / 2,
+                     betragRechts + W + (literpreis - betragRechts - W - B("Literpreis")) / 2, menge}));
+        EXPECT_EQ((V{Text("01.01.2004").X, Text("Aral").X, RechteKante("10.000"), Text("EUR").X, RechteKante("61,20"),
+                     RechteKante("1.34,5"), Text(" EUR/l").X, RechteKante("45,50L")}),
+                  (V{links, station, km, betragLinks, betragRechts, preisZahl, preisZahl, menge}));
+        EXPECT_EQ(TexteMit("Voll").size() + TexteMit("JA").size(), f.Abschaltwerte ? 2u : 0u);
+        // Full: the pump shut off at 45,50 - 2,25 litres.
         if (f.Abschaltwerte) {
-            EXPECT_EQ(x("Voll"), vollMitte - B("Voll") / 2);
-            EXPECT_EQ(ende("Voll bei"), sb);
-            // Full: the pump shut off at 45,50 - 2,25 litres.
-            EXPECT_EQ(x("JA"), vollMitte - B("JA") / 2);
-            EXPECT_EQ(ende("43,25L"), sb);
-            EXPECT_EQ(x("NEIN"), vollMitte - B("NEIN") / 2);
-            EXPECT_EQ(ende("-----     "), sb);
+            EXPECT_EQ((V{Text("Voll").X, RechteKante("Voll bei"), Text("JA").X, RechteKante("43,25L"),
+                         Text("NEIN").X, RechteKante("-----     ")}),
+                      (V{vollMitte - B("Voll") / 2, sb, vollMitte - B("JA") / 2, sb, vollMitte - B("NEIN") / 2, sb}));
         }
         // The heading line runs from the table's left edge to the page edge.
-        const auto linien = Tabellenlinien(d);
-        ASSERT_EQ(linien.size(), 1u);
-        EXPECT_EQ(linien[0].X1, links);
-        EXPECT_EQ(linien[0].X2, sb);
-        EXPECT_EQ(linien[0].Y1, a.TextMit("Datum")->Y + Zh);
-        EXPECT_EQ(a.TextMit("01.01.2004")->Y, linien[0].Y1 + 5);
+        const int y = Text("Datum").Y + Zh;
+        EXPECT_EQ(Strecken(Tabellenlinien()), (std::vector<std::array<int, 4>>{{links, y, sb, y}}));
+        EXPECT_EQ(Text("01.01.2004").Y, y + 5);
     }
 }
 
@@ -165,21 +124,15 @@ TEST_F(TankberichtTest, TrennlinieNachJeFuenfZeilen)
     for (bool abschaltwerte : {true, false}) {
         SCOPED_TRACE(abschaltwerte);
         DruckMitAbschaltwerten = abschaltwerte;
-        TAufzeichnenderDrucker d;
+        Neu();
         const TTankListe l = Liste(12);
-        ASSERT_TRUE(Drucken(d, l));
-        const auto zeilen = Zeilen(d, l);
-        const auto linien = Tabellenlinien(d);
-        ASSERT_EQ(linien.size(), 3u);   // heading, before row 6, before row 11
-        EXPECT_EQ(zeilen[0]->Y, linien[0].Y1 + 5);
-        for (int i : {1, 2}) {
-            const int vorher = 5 * i - 1;   // rows 5 and 10
-            EXPECT_EQ(linien[size_t(i)].Y1, zeilen[size_t(vorher)]->Y + Zh);
-            EXPECT_EQ(zeilen[size_t(vorher) + 1]->Y, linien[size_t(i)].Y1 + 3);
-            EXPECT_EQ(linien[size_t(i)].X1, 300);
-            EXPECT_EQ(linien[size_t(i)].X2, 4760);
-        }
-        EXPECT_EQ(zeilen[4]->Y, zeilen[0]->Y + 4 * Zh);
+        ASSERT_TRUE(Drucken(l));
+        const auto z = Zeilen(l);
+        // Heading, before row 6, before row 11; row 6 and 11 3 pixels under them.
+        const int y0 = z[0]->Y - 5, y5 = z[4]->Y + Zh, y10 = z[9]->Y + Zh;
+        EXPECT_EQ(Strecken(Tabellenlinien()),
+                  (std::vector<std::array<int, 4>>{{300, y0, 4760, y0}, {300, y5, 4760, y5}, {300, y10, 4760, y10}}));
+        EXPECT_EQ((V{z[4]->Y, z[5]->Y, z[10]->Y}), (V{z[0]->Y + 4 * Zh, y5 + 3, y10 + 3}));
     }
 }
 
@@ -187,29 +140,19 @@ TEST_F(TankberichtTest, ZuLangerTankstellennameWirdAbgeschnitten)
 {
     // A low resolution, so that the station column holds only a few
     // characters of the fake's font.
-    TAufzeichnenderDrucker d(744, 1052, 90, 201);
-    ASSERT_TRUE(Seiteneinrichtung(d));
-    const int links = 45;
+    drucker = TAufzeichnenderDrucker(744, 1052, 90, 201);
     const int km = 744 - B("123.456,78L") - W - B("NEIN") - W - B("123.456,78L") - W - B("12.34,5 EUR/l") - W -
                    B("EUR 123.456,78") - W;
-    const int station = links + B("22.09.1999") + W;
-    const int breite = km - B("123.456") - W - station - links;
-    const int passt = breite / W;
+    const int station = 45 + B("22.09.1999") + W, breite = km - B("123.456") - W - station - 45;
     TTankListe l = {Fuellung(0, 0, 50, 40), Fuellung(1, 0, 50, 40)};
-    l[0].Tankstelle = std::string(size_t(passt), 'k');
-    l[1].Tankstelle = std::string(size_t(passt + 1), 'L');
-    ASSERT_TRUE(DruckeTankfuellungen(d, m_fortschritt, l));
-
-    const TAufzeichnung *kurz = d.Flaeche.TextMit(l[0].Tankstelle);
-    const TAufzeichnung *lang = d.Flaeche.TextMit(l[1].Tankstelle);
-    EXPECT_EQ(kurz->Art, TAufrufArt::Text);
-    EXPECT_EQ(kurz->X, station);
+    l[0].Tankstelle = std::string(size_t(breite / W), 'k');
+    l[1].Tankstelle = std::string(size_t(breite / W + 1), 'L');
+    ASSERT_TRUE(Drucken(l));
+    EXPECT_EQ(Text(l[0].Tankstelle).X, station);
+    const TAufzeichnung *lang = drucker.Flaeche.TextMit(l[1].Tankstelle);
     EXPECT_EQ(lang->Art, TAufrufArt::TextImRechteck);
-    EXPECT_EQ(lang->X, station);
-    EXPECT_EQ(lang->X1, station);
-    EXPECT_EQ(lang->X2, station + breite);
-    EXPECT_EQ(lang->Y1, lang->Y);
-    EXPECT_EQ(lang->Y2, lang->Y + Zh);
+    EXPECT_EQ((V{lang->X, lang->X1, lang->X2, lang->Y1, lang->Y2}),
+              (V{station, station, station + breite, lang->Y, lang->Y + Zh}));
 }
 
 TEST_F(TankberichtTest, ZusammenfassungMitUndOhneTeilfuellung)
@@ -236,55 +179,45 @@ TEST_F(TankberichtTest, ZusammenfassungMitUndOhneTeilfuellung)
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.Name);
-        TAufzeichnenderDrucker d;
-        ASSERT_TRUE(Drucken(d, f.Liste));
-        const auto &a = d.Flaeche;
-        const TAufzeichnung *titel = a.TextMit("Zusammenfassung der Tankfüllungen");
-        ASSERT_NE(titel, nullptr);
-        EXPECT_TRUE(titel->Schrift.Unterstrichen);
-        EXPECT_EQ(titel->X, (4760 - B(titel->Text)) / 2);
-        const TAufzeichnung *letzte = a.TextMit(DatumText(f.Liste.back().Datum));
-        EXPECT_EQ(titel->Y, letzte->Y + Zh + 3 * Zh);
-        EXPECT_EQ(a.TexteMitAnfang("Dabei wurde"), f.Zeilen.size() == 5 ? 1u : 0u);
-        int y = titel->Y + Zh + 5;
+        Neu();
+        ASSERT_TRUE(Drucken(f.Liste));
+        const auto &titel = Text("Zusammenfassung der Tankfüllungen");
+        EXPECT_TRUE(titel.Schrift.Unterstrichen);
+        EXPECT_EQ((V{titel.X, titel.Y}),
+                  (V{(4760 - B(titel.Text)) / 2, Text(DatumText(f.Liste.back().Datum)).Y + Zh + 3 * Zh}));
+        EXPECT_EQ(drucker.Flaeche.TexteMitAnfang("Dabei wurde"), f.Zeilen.size() == 5 ? 1u : 0u);
+        int y = titel.Y + Zh + 5;
         for (const auto &[name, wert] : f.Zeilen) {
-            SCOPED_TRACE(name);
-            const TAufzeichnung *n = a.TextMit(name), *w = a.TextMit(wert);
-            ASSERT_NE(n, nullptr);
-            ASSERT_NE(w, nullptr);
-            EXPECT_EQ(Ende(n), 4760 / 2);
-            EXPECT_EQ(w->X, 4760 / 2 + 10);
-            EXPECT_EQ(n->Y, y);
-            EXPECT_EQ(w->Y, y);
+            EXPECT_EQ((V{RechteKante(name), Text(name).Y, Text(wert).X, Text(wert).Y}),
+                      (V{4760 / 2, y, 4760 / 2 + 10, y}))
+                << name;
             y += Zh;
         }
     }
     DruckMitZusammenfassung = false;
-    TAufzeichnenderDrucker d;
-    ASSERT_TRUE(Drucken(d, Liste(2)));
-    EXPECT_EQ(d.Flaeche.TexteMitAnfang("Zusammenfassung"), 0u);
+    Neu();
+    ASSERT_TRUE(Drucken(Liste(2)));
+    EXPECT_EQ(drucker.Flaeche.TexteMitAnfang("Zusammenfassung"), 0u);
 }
 
 TEST_F(TankberichtTest, ZusammenfassungBeginntNeueSeiteWennSieNichtPasst)
 {
     DruckMitZusammenfassung = true;
     // A short portrait page: about 44 rows fit.
-    const int hoehe = 1100;
     int neueSeiten = 0;
     for (int n = 36; n <= 50; ++n) {
         SCOPED_TRACE(n);
-        TAufzeichnenderDrucker d(1000, hoehe, 600, 201);
+        Neu(1000, 1100);
         const TTankListe l = Liste(n);
-        ASSERT_TRUE(Drucken(d, l));
-        const TAufzeichnung *letzte = d.Flaeche.TextMit(DatumText(l.back().Datum));
-        const TAufzeichnung *titel = d.Flaeche.TextMit("Zusammenfassung der Tankfüllungen");
-        const bool passt = letzte->Y + Zh + 3 * Zh + 7 * Zh <= hoehe - 100;
-        EXPECT_EQ(d.SeiteVon(titel), d.SeiteVon(letzte) + (passt ? 0 : 1));
+        ASSERT_TRUE(Drucken(l));
+        const auto &letzte = Text(DatumText(l.back().Datum));
+        const auto &titel = Text("Zusammenfassung der Tankfüllungen");
+        const bool passt = letzte.Y + Zh + 3 * Zh + 7 * Zh <= 1100 - 100;
+        EXPECT_EQ(drucker.SeiteVon(&titel), drucker.SeiteVon(&letzte) + (passt ? 0 : 1));
+        neueSeiten += passt ? 0 : 1;
+        // A header but no column headings.
         if (!passt) {
-            ++neueSeiten;
-            // A header but no column headings.
-            EXPECT_EQ(d.Flaeche.TexteMitAnfang("Datum"), size_t(d.Seiten() - 1));
-            EXPECT_EQ(titel->Y, 3 + 13 + 14 + 5 + 50);
+            EXPECT_EQ((V{titel.Y, int(drucker.Flaeche.TexteMitAnfang("Datum"))}), (V{Kopf, drucker.Seiten() - 1}));
         }
     }
     EXPECT_GT(neueSeiten, 0);
@@ -293,44 +226,35 @@ TEST_F(TankberichtTest, ZusammenfassungBeginntNeueSeiteWennSieNichtPasst)
 
 TEST_F(TankberichtTest, LangeListeBrichtNachDerRegelUm)
 {
-    const int hoehe = 1500;
-    TAufzeichnenderDrucker d(1400, hoehe, 600, 201);
+    Neu(1400, 1500);
     const TTankListe l = Liste(150);
-    ASSERT_TRUE(Drucken(d, l));
-    const auto zeilen = Zeilen(d, l);
-    ASSERT_GE(d.Seiten(), 3);
-    EXPECT_EQ(d.Flaeche.TexteMitAnfang("Datum"), size_t(d.Seiten()));
-    EXPECT_EQ(m_fortschritt.SeitenTexte.back(), "Ausdruck der Seite :  -" + std::to_string(d.Seiten()) + "-");
-    const int kopf = 3 + 13 + 14 + 5 + 50;   // DruckZeile under the header
+    ASSERT_TRUE(Drucken(l));
+    const auto zeilen = Zeilen(l);
+    ASSERT_GE(drucker.Seiten(), 3);
+    EXPECT_EQ(drucker.Flaeche.TexteMitAnfang("Datum"), size_t(drucker.Seiten()));
+    EXPECT_EQ(fortschritt.SeitenTexte.back(), "Ausdruck der Seite :  -" + std::to_string(drucker.Seiten()) + "-");
     for (size_t i = 1; i < zeilen.size(); ++i) {
-        if (d.SeiteVon(zeilen[i]) == d.SeiteVon(zeilen[i - 1])) {
-            EXPECT_LE(zeilen[i - 1]->Y + Zh + 3 * Zh, hoehe - 100) << "Zeile " << i;
-            continue;
-        }
-        SCOPED_TRACE(i);
         // The last row of a page is the first after which three more rows
         // would come closer than 100 pixels to the bottom.
-        EXPECT_GT(zeilen[i - 1]->Y + Zh + 3 * Zh, hoehe - 100);
+        const bool neu = drucker.SeiteVon(zeilen[i]) != drucker.SeiteVon(zeilen[i - 1]);
+        ASSERT_EQ(zeilen[i - 1]->Y + Zh + 3 * Zh > 1500 - 100, neu) << i;
         // The next page begins with the headings, its rows counted anew.
-        EXPECT_EQ(zeilen[i]->Y, kopf + Zh + 5);
-        ASSERT_LT(i + 5, zeilen.size());
-        EXPECT_EQ(zeilen[i + 5]->Y, kopf + Zh + 5 + 5 * Zh + 3);
+        if (neu) {
+            EXPECT_EQ((V{zeilen[i]->Y, zeilen.at(i + 5)->Y}), (V{Kopf + Zh + 5, Kopf + Zh + 5 + 5 * Zh + 3})) << i;
+        }
     }
 }
 
 TEST_F(TankberichtTest, AbbruchNachDemDrittenEintrag)
 {
     DruckMitZusammenfassung = true;
-    m_fortschritt.AbbruchBei = 3;
-    TAufzeichnenderDrucker d;
+    fortschritt.AbbruchBei = 3;
     const TTankListe l = Liste(10);
-    EXPECT_FALSE(Drucken(d, l));
-    EXPECT_EQ(m_fortschritt.Phasen, std::vector<std::string>{"Ausdruck der Tankfüllungen"});
-    EXPECT_EQ(m_fortschritt.Maxima, std::vector<int>{10});
-    EXPECT_EQ(m_fortschritt.Positionen, (std::vector<int>{1, 2, 3}));
-    EXPECT_NE(d.Flaeche.TextMit(DatumText(l[2].Datum)), nullptr);
-    EXPECT_EQ(d.Flaeche.TextMit(DatumText(l[3].Datum)), nullptr);
-    EXPECT_EQ(d.Flaeche.TexteMitAnfang("Zusammenfassung"), 0u);
+    EXPECT_FALSE(Drucken(l));
+    Fortschritt({"Ausdruck der Tankfüllungen"}, {10}, {1, 2, 3});
+    EXPECT_EQ((V{int(TexteMit(DatumText(l[2].Datum)).size()), int(TexteMit(DatumText(l[3].Datum)).size()),
+                 int(drucker.Flaeche.TexteMitAnfang("Zusammenfassung"))}),
+              (V{1, 0, 0}));
 }
 
 // ---- station year list -------------------------------------------------------------
@@ -351,20 +275,21 @@ protected:
         DruckTS_Einzeln = true;
         DruckTS_Summe = true;
     }
-    std::vector<std::string> Titel(const TAufzeichnenderDrucker &d) const
+    VS Titel() const
     {
-        std::vector<std::string> r;
-        for (const auto &t : d.Flaeche.Texte())
+        VS r;
+        for (const auto &t : drucker.Flaeche.Texte())
             if (t.rfind("Die Jahres-Tankstellenliste ", 0) == 0)
                 r.push_back(t);
         return r;
     }
-    std::vector<std::string> Drucken(TAufzeichnenderDrucker &d)
+    // Builds the lists quietly and prints them.
+    VS Drucken()
     {
-        EXPECT_TRUE(Seiteneinrichtung(d));
+        EXPECT_TRUE(Seiteneinrichtung(drucker));
         TStillerFortschritt still;
-        EXPECT_TRUE(DruckeTankstellenJahresliste(d, still, TankstellenJahreBilden(still)));
-        return Titel(d);
+        EXPECT_TRUE(DruckeTankstellenJahresliste(drucker, still, TankstellenJahreBilden(still)));
+        return Titel();
     }
 };
 
@@ -372,130 +297,84 @@ TEST_F(JahreslisteTest, ZeilenJeTankstelleUndSumme)
 {
     DruckTS_Auswahl = 1;
     DruckTS_Jahr = 2004;
-    const auto jahre = TankstellenJahreBilden(m_fortschritt);
+    const auto jahre = TankstellenJahreBilden(fortschritt);
     ASSERT_EQ(jahre.size(), 1u);
-    const TTankstellenJahr &j = jahre[0];
-    EXPECT_EQ(j.ListenJahr, 2004);
-    EXPECT_EQ(j.BenutzteZeilen, 3);
-    const struct {
-        int Zeile;
-        const char *Name;
-        int Tankungen;
-        long double Betrag, Liter;
-        bool Benutzt;
-    } zeilen[] = {{0, "Aral", 1, 50, 40, true},
-                  {1, "Shell", 1, 60.5, 45.25, true},
-                  {2, "", 0, 0, 0, false},
-                  {9, "", 0, 0, 0, false},
-                  {10, "Sonstige Tankstellen", 1, 30, 20, true},
-                  {11, "Summe aller Tankstellen", 3, 140.5, 105.25, true}};
+    EXPECT_EQ((V{jahre[0].ListenJahr, jahre[0].BenutzteZeilen}), (V{2004, 3}));
+    const struct { int Zeile; const char *Name; int Tankungen; long double Betrag, Liter; } zeilen[] = {
+        {0, "Aral", 1, 50, 40}, {1, "Shell", 1, 60.5, 45.25}, {2, "", 0, 0, 0}, {9, "", 0, 0, 0},
+        {10, "Sonstige Tankstellen", 1, 30, 20}, {11, "Summe aller Tankstellen", 3, 140.5, 105.25}};
     for (const auto &z : zeilen) {
-        SCOPED_TRACE(z.Name);
-        const TTankstellenZeile &r = j.Zeilen[size_t(z.Zeile)];
+        const TTankstellenZeile &r = jahre[0].Zeilen[size_t(z.Zeile)];
         EXPECT_EQ(r.ZeilenName, z.Name);
-        EXPECT_EQ(r.Tankungen, z.Tankungen);
-        EXPECT_EQ(r.BetragSumme, z.Betrag);
-        EXPECT_EQ(r.LiterSumme, z.Liter);
-        EXPECT_EQ(r.Benutzt, z.Benutzt);
+        EXPECT_TRUE(r.Tankungen == z.Tankungen && r.BetragSumme == z.Betrag && r.LiterSumme == z.Liter &&
+                    r.Benutzt == (z.Tankungen > 0))
+            << z.Zeile;
     }
-    EXPECT_EQ(m_fortschritt.Phasen, std::vector<std::string>{"Erstellen der Tankstellen-Jahresliste"});
-    EXPECT_EQ(m_fortschritt.Maxima, std::vector<int>{6});
-    EXPECT_EQ(m_fortschritt.Positionen, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    Fortschritt({"Erstellen der Tankstellen-Jahresliste"}, {6}, {1, 2, 3, 4, 5, 6});
 
     // Printed: the used rows, a line, the sum row, each in its column.
-    TAufzeichnenderDrucker d;
-    ASSERT_TRUE(Seiteneinrichtung(d));
-    ASSERT_TRUE(DruckeTankstellenJahresliste(d, m_fortschritt, jahre));
-    const auto &a = d.Flaeche;
+    ASSERT_TRUE(Seiteneinrichtung(drucker));
+    ASSERT_TRUE(DruckeTankstellenJahresliste(drucker, fortschritt, jahre));
     const int preis = 4760 - W, liter = preis - W - B("Durchschnitts-"),
               betragRechts = liter - W - B("123.456,78L"), betragLinks = betragRechts - B("EUR 123.456,78"),
               anzahl = betragLinks - W;
-    EXPECT_EQ(Titel(d), std::vector<std::string>{"Die Jahres-Tankstellenliste des Jahres 2004."});
-    const TAufzeichnung *titel = a.TextMit("Die Jahres-Tankstellenliste des Jahres 2004.");
-    EXPECT_EQ(titel->X, 300);
-    EXPECT_EQ(titel->Schrift.Groesse, 10);
-    const int kopf = titel->Y + 27;   // Round(1,5 x 18)
-    EXPECT_EQ(a.TextMit("Name der")->Y, kopf);
-    EXPECT_EQ(a.TextMit("Tankstelle")->Y, kopf + Zh);
-    EXPECT_EQ(Ende(a.TextMit("Tankfüllungen")), anzahl);
-    EXPECT_EQ(a.TextMit("Summe")->X, betragLinks + (B("EUR 123.456,78") - B("Summe")) / 2);
-    EXPECT_EQ(Ende(a.TextMit("getankte")), liter);
-    EXPECT_EQ(a.TextMit("Liter")->X, liter - B("getankte") + (B("getankte") - B("Liter")) / 2);
-    EXPECT_EQ(Ende(a.TextMit("Durchschnitts-")), preis);
+    EXPECT_EQ(Titel(), VS{"Die Jahres-Tankstellenliste des Jahres 2004."});
+    const auto &titel = Text("Die Jahres-Tankstellenliste des Jahres 2004.");
+    const int kopf = titel.Y + 27;   // Round(1,5 x 18)
+    EXPECT_EQ((V{titel.X, titel.Schrift.Groesse, Text("Name der").Y, Text("Tankstelle").Y}),
+              (V{300, 10, kopf, kopf + Zh}));
+    EXPECT_EQ((V{RechteKante("Tankfüllungen"), Text("Summe").X, RechteKante("getankte"), Text("Liter").X,
+                 RechteKante("Durchschnitts-")}),
+              (V{anzahl, betragLinks + (B("EUR 123.456,78") - B("Summe")) / 2, liter,
+                 liter - B("getankte") + (B("getankte") - B("Liter")) / 2, preis}));
     const int erste = kopf + 2 * Zh + 11;
-    const struct {
-        const char *Name, *Anzahl, *Betrag, *Liter, *Preis;
-        int Y;
-    } gedruckt[] = {{"Aral", "1", "50,00", "     40,00L", "1.25,0 EUR/l", erste},
-                    {"Shell", "1", "60,50", "     45,25L", "1.33,7 EUR/l", erste + Zh},
-                    {"Sonstige Tankstellen", "1", "30,00", "     20,00L", "1.50,0 EUR/l", erste + 2 * Zh},
-                    {"Summe aller Tankstellen", "3", "140,50", "    105,25L", "1.33,5 EUR/l", erste + 3 * Zh + 6}};
+    const struct { const char *Name, *Anzahl, *Betrag, *Liter, *Preis; int Y; } gedruckt[] = {
+        {"Aral", "1", "50,00", "     40,00L", "1.25,0 EUR/l", erste},
+        {"Shell", "1", "60,50", "     45,25L", "1.33,7 EUR/l", erste + Zh},
+        {"Sonstige Tankstellen", "1", "30,00", "     20,00L", "1.50,0 EUR/l", erste + 2 * Zh},
+        {"Summe aller Tankstellen", "3", "140,50", "    105,25L", "1.33,5 EUR/l", erste + 3 * Zh + 6}};
     for (const auto &g : gedruckt) {
-        SCOPED_TRACE(g.Name);
-        const TAufzeichnung *name = a.TextMit(g.Name);
-        EXPECT_EQ(name->X, 300);
-        EXPECT_EQ(name->Y, g.Y);
-        for (const auto &[text, kante] : {std::pair{g.Anzahl, anzahl}, std::pair{g.Betrag, betragRechts},
-                                          std::pair{g.Liter, liter}, std::pair{g.Preis, preis}}) {
-            SCOPED_TRACE(text);
-            const TAufzeichnung *wert = nullptr;
-            for (const auto &r : a.Aufrufe)
-                if (r.Text == text && r.Y == g.Y)
-                    wert = &r;
-            ASSERT_NE(wert, nullptr);
-            EXPECT_EQ(Ende(wert), kante);
-        }
+        EXPECT_EQ((V{Text(g.Name).X, Text(g.Name).Y}), (V{300, g.Y})) << g.Name;
+        EXPECT_TRUE(TextAn(g.Anzahl, g.Y, anzahl) && TextAn(g.Betrag, g.Y, betragRechts) &&
+                    TextAn(g.Liter, g.Y, liter) && TextAn(g.Preis, g.Y, preis))
+            << g.Name;
     }
-    const auto linien = Tabellenlinien(d);
-    ASSERT_EQ(linien.size(), 2u);
-    EXPECT_EQ(linien[0].Y1, kopf + 2 * Zh + 2);
-    EXPECT_EQ(linien[1].Y1, erste + 3 * Zh + 2);
-    EXPECT_EQ(linien[1].X1, 300);
-    EXPECT_EQ(linien[1].X2, preis);
+    EXPECT_EQ(Strecken(Tabellenlinien()),
+              (std::vector<std::array<int, 4>>{{300, kopf + 2 * Zh + 2, preis, kopf + 2 * Zh + 2},
+                                               {300, erste + 3 * Zh + 2, preis, erste + 3 * Zh + 2}}));
 }
 
 TEST_F(JahreslisteTest, WelcheListenGedrucktWerden)
 {
     const std::string jahr = "Die Jahres-Tankstellenliste des Jahres ";
-    const struct {
-        const char *Name;
-        uint16_t Von, Bis;
-        bool Einzeln, Summe;
-        std::vector<std::string> Titel;
-    } faelle[] = {
-        {"einzeln und Summe", 2003, 2005, true, true,
+    const struct { uint16_t Von, Bis; bool Einzeln, Summe; VS Titel; } faelle[] = {
+        {2003, 2005, true, true,
          {jahr + "2003.", jahr + "2004.", jahr + "2005.", "Die Jahres-Tankstellenliste der Jahre 2003 bis 2005."}},
-        {"nur einzeln", 2003, 2005, true, false, {jahr + "2003.", jahr + "2004.", jahr + "2005."}},
-        {"nur Summe", 2004, 2005, false, true, {"Die Jahres-Tankstellenliste der Jahre 2004 bis 2005."}},
-        {"Summe eines Jahres", 2004, 2004, false, true, {jahr + "2004."}},
+        {2003, 2005, true, false, {jahr + "2003.", jahr + "2004.", jahr + "2005."}},
+        {2004, 2005, false, true, {"Die Jahres-Tankstellenliste der Jahre 2004 bis 2005."}},
+        {2004, 2004, false, true, {jahr + "2004."}},   // the sum of one year
     };
     for (const auto &f : faelle) {
-        SCOPED_TRACE(f.Name);
         DruckTS_VonJahr = f.Von;
         DruckTS_BisJahr = f.Bis;
         DruckTS_Einzeln = f.Einzeln;
         DruckTS_Summe = f.Summe;
-        TAufzeichnenderDrucker d;
-        EXPECT_EQ(Drucken(d), f.Titel);
+        Neu();
+        EXPECT_EQ(Drucken(), f.Titel);
     }
 
     // The sum record adds up the years.
-    TStillerFortschritt still;
     DruckTS_VonJahr = 2003;
     DruckTS_BisJahr = 2005;
-    const auto jahre = TankstellenJahreBilden(still);
+    const auto jahre = TankstellenJahreBilden(fortschritt);
     ASSERT_EQ(jahre.size(), 4u);
-    const TTankstellenJahr &summe = jahre[3];
-    EXPECT_EQ(summe.ListenJahr, 0);
-    EXPECT_EQ(summe.BenutzteZeilen, 3);
+    EXPECT_EQ((V{jahre[3].ListenJahr, jahre[3].BenutzteZeilen}), (V{0, 3}));
     const int tankungen[] = {3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 1, 6};
     for (size_t z = 0; z < 12; ++z) {
-        long double betrag = 0;
-        for (size_t j = 0; j < 3; ++j)
-            betrag += jahre[j].Zeilen[z].BetragSumme;
-        EXPECT_EQ(summe.Zeilen[z].Tankungen, tankungen[z]) << z;
-        EXPECT_EQ(summe.Zeilen[z].BetragSumme, betrag) << z;
-        EXPECT_EQ(summe.Zeilen[z].Benutzt, tankungen[z] > 0) << z;
+        const auto &summe = jahre[3].Zeilen[z];
+        EXPECT_EQ((V{summe.Tankungen, summe.Benutzt}), (V{tankungen[z], tankungen[z] > 0})) << z;
+        EXPECT_EQ(summe.BetragSumme,
+                  jahre[0].Zeilen[z].BetragSumme + jahre[1].Zeilen[z].BetragSumme + jahre[2].Zeilen[z].BetragSumme);
     }
 }
 
@@ -506,16 +385,13 @@ TEST_F(JahreslisteTest, JahreInDerReihenfolgeIhresErstenAuftretens)
     Fuellungen = {Fuellung(0, 0, 10, 10, true, 0, 2005), Fuellung(1, 0, 10, 10, true, 0, 2003),
                   Fuellung(2, 1, 10, 10, true, 0, 2005), Fuellung(3, 0, 10, 10, true, 0, 2002)};
     DruckTS_Summe = false;
-    TStillerFortschritt still;
-    const auto jahre = TankstellenJahreBilden(still);
+    const auto jahre = TankstellenJahreBilden(fortschritt);
     ASSERT_EQ(jahre.size(), 2u);
-    EXPECT_EQ(jahre[0].ListenJahr, 2005);
-    EXPECT_EQ(jahre[0].Zeilen[SummenZeile].Tankungen, 2);
-    EXPECT_EQ(jahre[1].ListenJahr, 2003);
-
+    EXPECT_EQ((V{jahre[0].ListenJahr, jahre[0].Zeilen[SummenZeile].Tankungen, jahre[1].ListenJahr}),
+              (V{2005, 2, 2003}));
     DruckTS_Auswahl = 1;
     DruckTS_Jahr = 2001;
-    EXPECT_TRUE(TankstellenJahreBilden(still).empty());
+    EXPECT_TRUE(TankstellenJahreBilden(fortschritt).empty());
 }
 
 TEST_F(JahreslisteTest, NeueSeiteWennDieNaechsteListeNichtPasst)
@@ -528,24 +404,22 @@ TEST_F(JahreslisteTest, NeueSeiteWennDieNaechsteListeNichtPasst)
             Fuellungen.push_back(Fuellung(i, stationen[k], 10, 10, true, 0, uint16_t(2000 + i)));
     DruckTS_VonJahr = 2000;
     DruckTS_BisJahr = 2011;
-    auto benutzt = [](size_t liste) { return liste == 12 ? 3 : int(liste % 3) + 1; };
     int neueSeiten = 0, gleicheSeiten = 0;
     // Page heights across the whole range where the rule decides.
     for (int hoehe = 950; hoehe <= 1250; ++hoehe) {
-        TAufzeichnenderDrucker d(900, hoehe, 600, 201);
-        const auto titel = Drucken(d);
+        Neu(900, hoehe);
+        const auto titel = Drucken();
         ASSERT_EQ(titel.size(), 13u);
-        std::vector<const TAufzeichnung *> summen;
-        for (const auto &a : d.Flaeche.Aufrufe)
-            if (a.Text == "Summe aller Tankstellen")
-                summen.push_back(&a);
+        const auto summen = TexteMit("Summe aller Tankstellen");
         for (size_t i = 1; i < titel.size(); ++i) {
-            const TAufzeichnung *t = d.Flaeche.TextMit(titel[i]);
+            const auto &t = Text(titel[i]);
             const int danach = summen[i - 1]->Y + Zh + 3 * Zh;   // DruckZeile after the list before
-            const bool passt = danach + 81 + benutzt(i) * Zh + 12 <= hoehe - 100;   // 81 = Round(4,5 x 18)
+            const int benutzt = i == 12 ? 3 : int(i % 3) + 1;
+            const bool passt = danach + 81 + benutzt * Zh + 12 <= hoehe - 100;   // 81 = Round(4,5 x 18)
             (passt ? gleicheSeiten : neueSeiten)++;
-            ASSERT_EQ(d.SeiteVon(t), d.SeiteVon(summen[i - 1]) + (passt ? 0 : 1)) << hoehe << " " << titel[i];
-            ASSERT_EQ(t->Y, passt ? danach : 3 + 13 + 14 + 5 + 50) << hoehe << " " << titel[i];
+            ASSERT_EQ((V{drucker.SeiteVon(&t), t.Y}),
+                      (V{drucker.SeiteVon(summen[i - 1]) + (passt ? 0 : 1), passt ? danach : Kopf}))
+                << hoehe << " " << titel[i];
         }
     }
     EXPECT_GT(neueSeiten, 0);
@@ -554,20 +428,18 @@ TEST_F(JahreslisteTest, NeueSeiteWennDieNaechsteListeNichtPasst)
 
 TEST_F(JahreslisteTest, AbbruchBeimBildenUndDrucken)
 {
-    m_fortschritt.AbbruchBei = 2;
-    EXPECT_TRUE(TankstellenJahreBilden(m_fortschritt).empty());
-    EXPECT_EQ(m_fortschritt.Positionen, (std::vector<int>{1, 2}));
+    fortschritt.AbbruchBei = 2;
+    EXPECT_TRUE(TankstellenJahreBilden(fortschritt).empty());
+    EXPECT_EQ(fortschritt.Positionen, (V{1, 2}));
 
     TStillerFortschritt still;
     const auto jahre = TankstellenJahreBilden(still);
-    TAufzeichnenderFortschritt fortschritt;
+    fortschritt = TAufzeichnenderFortschritt();
     fortschritt.AbbruchBei = 1;
-    TAufzeichnenderDrucker d;
-    ASSERT_TRUE(Seiteneinrichtung(d));
-    EXPECT_FALSE(DruckeTankstellenJahresliste(d, fortschritt, jahre));
-    EXPECT_EQ(fortschritt.Phasen, std::vector<std::string>{"Ausdruck der Jahres-Tankstellenliste"});
-    EXPECT_EQ(fortschritt.Maxima, std::vector<int>{4});
-    EXPECT_EQ(Titel(d), std::vector<std::string>{"Die Jahres-Tankstellenliste des Jahres 2003."});
+    ASSERT_TRUE(Seiteneinrichtung(drucker));
+    EXPECT_FALSE(DruckeTankstellenJahresliste(drucker, fortschritt, jahre));
+    Fortschritt({"Ausdruck der Jahres-Tankstellenliste"}, {4}, {1});
+    EXPECT_EQ(Titel(), VS{"Die Jahres-Tankstellenliste des Jahres 2003."});
 }
 
 } // namespace

@@ -11,12 +11,11 @@
 
 #include "Berichtspruefung.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
-
-const int W = B("W");
 
 // Entries of the colour table; the fixture makes their colours distinct.
 enum { Schnitt = 5, Fest = 6, Weite = 9 };
@@ -87,28 +86,21 @@ TKanten Erwartet(int seitenbreite, int rand, bool mitZeitraum)
     k.Liter = k.BetragRechts + B("23.456,78L") + W;
     k.Verbrauch = k.Liter + B("1.234,567890") + W;
     k.KMPreis = k.Verbrauch + B("1.234,5678") + W;
-    int *kanten[] = {&k.VonKM, &k.VonDatum, &k.BisKM, &k.BisDatum, &k.Strecke, &k.Getankt,
-                     &k.BetragLinks, &k.BetragRechts, &k.Liter, &k.Verbrauch, &k.KMPreis};
+    // Without the period column the table begins at the odometer; it is
+    // centred on the page but never runs off its left edge.
     const int links = mitZeitraum ? 0 : k.VonKM - B("KM-Stand");
-    for (int *kante : kanten)
-        *kante -= links;
-    int d = seitenbreite - (k.KMPreis + rand);
-    d = d >= 0 ? d / 2 : d;
-    d = std::max(d, -rand);
-    k.Links = rand + d;
-    for (int *kante : kanten)
-        *kante += rand + d;
+    const int d = seitenbreite - (k.KMPreis - links + rand);
+    k.Links = rand + std::max(d >= 0 ? d / 2 : d, -rand);
+    for (int *kante : {&k.VonKM, &k.VonDatum, &k.BisKM, &k.BisDatum, &k.Strecke, &k.Getankt, &k.BetragLinks,
+                       &k.BetragRechts, &k.Liter, &k.Verbrauch, &k.KMPreis})
+        *kante += k.Links - links;
     return k;
 }
 
 TEST_F(VerbrauchsberichtTest, SpaltenkantenNachDenMusterbreiten)
 {
-    struct TFall {
-        const char *Name;
-        int Breite, Hoehe, BreiteMM;
-        bool MitZeitraum;
-        int Rand;   // LinkerRand on portrait pages, else 0
-    } faelle[] = {
+    // Rand: LinkerRand on portrait pages, else 0.
+    const struct { const char *Name; int Breite, Hoehe, BreiteMM; bool MitZeitraum; int Rand; } faelle[] = {
         {"hoch mit Zeitraum", 4760, 6779, 201, true, 300},
         {"hoch einzeln", 4760, 6779, 201, false, 300},
         {"quer mit Zeitraum", 6779, 4760, 287, true, 0},
@@ -119,60 +111,38 @@ TEST_F(VerbrauchsberichtTest, SpaltenkantenNachDenMusterbreiten)
     DruckVerbrauchsArt = 3;
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.Name);
-        drucker = TAufzeichnenderDrucker(f.Breite, f.Hoehe, 600, f.BreiteMM);
+        Neu(f.Breite, f.Hoehe, f.BreiteMM);
         Drucken(Liste(1, 7, f.MitZeitraum ? "Januar 2004" : ""));
         const TKanten k = Erwartet(f.Breite, f.Rand, f.MitZeitraum);
         EXPECT_GE(k.Links, 0);
         EXPECT_EQ(TexteMit("Zeitraum").size(), f.MitZeitraum ? 1u : 0u);
-        if (f.MitZeitraum)
-            EXPECT_EQ(Text("Zeitraum").X, k.Links);
-        else
-            EXPECT_EQ(Text("KM-Stand").X, k.Links);
-        EXPECT_EQ(RechteKante("von"), k.VonDatum);
-        EXPECT_EQ(RechteKante("KM-Stand", 0), k.VonKM);
-        EXPECT_EQ(Text("Datum", 0).X, k.VonDatum);
-        EXPECT_EQ(RechteKante("bis"), k.BisDatum);
-        EXPECT_EQ(RechteKante("KM-Stand", 1), k.BisKM);
-        EXPECT_EQ(Text("Datum", 1).X, k.BisDatum);
-        EXPECT_EQ(RechteKante("Strecke"), k.Strecke);
-        EXPECT_EQ(RechteKante("Liter"), k.Getankt);
-        EXPECT_EQ(Text("Betrag").X, k.BetragLinks + (k.BetragRechts - k.BetragLinks - B("Betrag")) / 2);
-        EXPECT_EQ(RechteKante("Litermenge"), k.Liter);
-        EXPECT_EQ(RechteKante("in L/100Km"), k.Verbrauch);
-        EXPECT_EQ(RechteKante("in ct/Km"), k.KMPreis);
+        EXPECT_EQ(Text(f.MitZeitraum ? "Zeitraum" : "KM-Stand").X, k.Links);
+        EXPECT_EQ((V{RechteKante("von"), RechteKante("KM-Stand", 0), Text("Datum", 0).X, RechteKante("bis"),
+                     RechteKante("KM-Stand", 1), Text("Datum", 1).X, RechteKante("Strecke"), RechteKante("Liter"),
+                     Text("Betrag").X, RechteKante("Litermenge"), RechteKante("in L/100Km"), RechteKante("in ct/Km")}),
+                  (V{k.VonDatum, k.VonKM, k.VonDatum, k.BisDatum, k.BisKM, k.BisDatum, k.Strecke, k.Getankt,
+                     k.BetragLinks + (k.BetragRechts - k.BetragLinks - B("Betrag")) / 2, k.Liter, k.Verbrauch,
+                     k.KMPreis}));
         // The rule under the headings spans the table.
-        const auto regel = drucker.Flaeche.Linien(0);
-        bool gefunden = false;
-        for (const auto &l : regel)
-            gefunden = gefunden || (l.X1 == k.Links && l.X2 == k.KMPreis && l.Y1 == Text("Strecke").Y + 18);
-        EXPECT_TRUE(gefunden);
+        const int y = Text("Strecke").Y + 18;
+        const auto regeln = Strecken(drucker.Flaeche.Linien(0));
+        EXPECT_NE(std::find(regeln.begin(), regeln.end(), std::array<int, 4>{k.Links, y, k.KMPreis, y}), regeln.end());
+        // The cells of the row, each at its edge.
+        EXPECT_EQ(TexteMit("Januar 2004").size(), f.MitZeitraum ? 1u : 0u);
+        const struct { const char *Text; int Kante; bool Rechts; } zellen[] = {
+            {"10.000", k.VonKM, true},      {"01.01.2004", k.VonDatum, false}, {"10.500", k.BisKM, true},
+            {"15.01.2004", k.BisDatum, false}, {"500Km", k.Strecke, true},       {"35,50L", k.Getankt, true},
+            {"EUR", k.BetragLinks, false},  {"40,25", k.BetragRechts, true},    {"35,00L", k.Liter, true},
+            {"      7,000000", k.Verbrauch, true}, {"8,0500", k.KMPreis, true}, {"Januar 2004", k.Links, false},
+        };
+        for (const auto &z : zellen) {
+            if (f.MitZeitraum || std::string(z.Text) != "Januar 2004") {
+                EXPECT_EQ((V{Text(z.Text).Y, z.Rechts ? RechteKante(z.Text) : Text(z.Text).X}), (V{y + 5, z.Kante}))
+                    << z.Text;
+            }
+        }
+        Fortschritt({"Ausdruck der Verbrauchswerte  (tabellarisch)"}, {1}, {1});
     }
-}
-
-TEST_F(VerbrauchsberichtTest, ZellenEinerZeile)
-{
-    DruckVerbrauchsArt = 3;
-    Drucken(Liste(1, 7, "Januar 2004"));
-    const TKanten k = Erwartet(4760, 300, true);
-    const int y = Text("Januar 2004").Y;
-    EXPECT_EQ(Text("Januar 2004").X, k.Links);
-    const struct {
-        const char *Text;
-        int Kante;
-        bool Rechts;
-    } zellen[] = {
-        {"10.000", k.VonKM, true},      {"01.01.2004", k.VonDatum, false}, {"10.500", k.BisKM, true},
-        {"15.01.2004", k.BisDatum, false}, {"500Km", k.Strecke, true},       {"35,50L", k.Getankt, true},
-        {"EUR", k.BetragLinks, false},  {"40,25", k.BetragRechts, true},    {"35,00L", k.Liter, true},
-        {"      7,000000", k.Verbrauch, true}, {"8,0500", k.KMPreis, true},
-    };
-    for (const auto &z : zellen) {
-        SCOPED_TRACE(z.Text);
-        EXPECT_EQ(Text(z.Text).Y, y);
-        EXPECT_EQ(z.Rechts ? RechteKante(z.Text) : Text(z.Text).X, z.Kante);
-    }
-    EXPECT_EQ(fortschritt.Phasen, std::vector<std::string>{"Ausdruck der Verbrauchswerte  (tabellarisch)"});
-    EXPECT_EQ(fortschritt.Maxima, std::vector<int>{1});
 }
 
 TEST_F(VerbrauchsberichtTest, TrennlinieNachJeFuenfZeilenUndKoepfeAufJederSeite)
@@ -193,8 +163,7 @@ TEST_F(VerbrauchsberichtTest, TrennlinieNachJeFuenfZeilenUndKoepfeAufJederSeite)
     EXPECT_GT(zeilenY.back() + 18 + 3 * 18, 6779 - 100);
     EXPECT_LE(zeilenY[zeilenY.size() - 2] + 18 + 3 * 18, 6779 - 100);
     // Row 6 lies a separator of 3 pixels lower than the rhythm of 18.
-    EXPECT_EQ(zeilenY[4] - zeilenY[0], 4 * 18);
-    EXPECT_EQ(zeilenY[5] - zeilenY[4], 18 + 3);
+    EXPECT_EQ((V{zeilenY[4] - zeilenY[0], zeilenY[5] - zeilenY[4]}), (V{4 * 18, 18 + 3}));
     size_t trenner = 0;
     for (const auto &l : drucker.Flaeche.Linien(0))
         trenner += l.X1 == k.Links && l.X2 == k.KMPreis ? 1 : 0;
@@ -207,19 +176,14 @@ TEST_F(VerbrauchsberichtTest, ArtBestimmtTabelleUndGraph)
 {
     for (int art : {1, 2, 3}) {
         SCOPED_TRACE(art);
-        drucker = TAufzeichnenderDrucker();
-        fortschritt = TAufzeichnenderFortschritt();
+        Neu();
         DruckVerbrauchsArt = static_cast<uint8_t>(art);
         EXPECT_TRUE(Drucken(Liste(2)));
-        EXPECT_EQ(TexteMit("Gefahrene").size(), art != 1 ? 1u : 0u);
-        EXPECT_EQ(TexteMit("4,60l").size(), art != 3 ? 1u : 0u);
-        EXPECT_EQ(drucker.Seiten(), 1);
-        std::vector<std::string> phasen;
-        if (art != 1)
-            phasen.push_back("Ausdruck der Verbrauchswerte  (tabellarisch)");
-        if (art != 3)
-            phasen.push_back("Ausdruck der Verbrauchswerte  (graphisch)");
-        EXPECT_EQ(fortschritt.Phasen, phasen);
+        EXPECT_EQ((V{int(TexteMit("Gefahrene").size()), int(TexteMit("4,60l").size()), drucker.Seiten()}),
+                  (V{art != 1, art != 3, 1}));
+        const std::string t = "Ausdruck der Verbrauchswerte  (tabellarisch)",
+                          g = "Ausdruck der Verbrauchswerte  (graphisch)";
+        EXPECT_EQ(fortschritt.Phasen, (art == 1 ? VS{g} : art == 3 ? VS{t} : VS{t, g}));
     }
 }
 
@@ -229,15 +193,13 @@ TEST_F(VerbrauchsberichtTest, GraphNachDerTabelleNurWennFuenfzehnZeilenPassen)
     bool gleicheSeite = false, neueSeite = false;
     for (int n = 325; n <= 350; ++n) {
         SCOPED_TRACE(n);
-        drucker = TAufzeichnenderDrucker();
+        Neu();
         Drucken(Liste(n, 7, "Januar 2004"));
-        const auto zeilen = TexteMit("Januar 2004");
-        const TAufzeichnung *letzte = zeilen[static_cast<size_t>(n - 1)];
-        if (drucker.SeiteVon(letzte) != 1)
+        const auto &letzte = Text("Januar 2004", size_t(n - 1));
+        if (drucker.SeiteVon(&letzte) != 1)
             continue;
-        const bool passt = letzte->Y + 18 + 3 * 18 + 15 * 18 <= 6779 - 100;
-        const int graphSeite = drucker.SeiteVon(&Text("4,60l"));
-        EXPECT_EQ(graphSeite, passt ? 1 : 2);
+        const bool passt = letzte.Y + 18 + 3 * 18 + 15 * 18 <= 6779 - 100;
+        EXPECT_EQ(SeitenVon("4,60l").at(0), passt ? 1 : 2);
         (passt ? gleicheSeite : neueSeite) = true;
     }
     EXPECT_TRUE(gleicheSeite);
@@ -246,33 +208,22 @@ TEST_F(VerbrauchsberichtTest, GraphNachDerTabelleNurWennFuenfzehnZeilenPassen)
 
 // ---- the graph ----------------------------------------------------------------------
 
+// The graph on A4 portrait: its zero G, the right edge R of the texts,
+// pixels per step s and per grid unit u, half a band H.
 struct TGraph {
-    int G, R, s, u, H;
-    TVerbrauchsSkala Skala;
+    int G = 300 + B("September 1999  "), R = 4760 - W, s = (R - B("1.234,567890L/100Km") - G) / 24 / 5, u = 5 * s,
+        H = RundeI32(18 * 1.5L);
+    TVerbrauchsSkala Skala = VerbrauchsSkala(5, 9);
     int Stelle(long double v) const
     {
         return G + (RundeI32(v * 100) / Skala.Schritt - Skala.Unten / Skala.Schritt) * s;
     }
 };
 
-TGraph GraphHoch()
-{
-    TGraph g{};
-    const int x0 = 300;
-    g.G = x0 + B("September 1999  ");
-    g.R = 4760 - W;
-    const int ende = g.R - B("1.234,567890L/100Km");
-    g.s = (ende - g.G) / 24 / 5;
-    g.u = 5 * g.s;
-    g.H = RundeI32(18 * 1.5L);
-    g.Skala = VerbrauchsSkala(5, 9);
-    return g;
-}
-
 TEST_F(VerbrauchsberichtTest, BalkenfarbenUmDenBezugswert)
 {
     DruckVerbrauchsArt = 1;
-    const TGraph g = GraphHoch();
+    const TGraph g;
     // A step is 0,04 L/100Km: 8,00 lies 25 steps above the reference 7,00.
     struct TFall {
         long double Wert;
@@ -291,20 +242,16 @@ TEST_F(VerbrauchsberichtTest, BalkenfarbenUmDenBezugswert)
     };
     for (const auto &f : faelle) {
         SCOPED_TRACE(static_cast<double>(f.Wert));
-        drucker = TAufzeichnenderDrucker();
+        Neu();
         DruckFestverbrauchMarkieren = f.Festverbrauch;
         GesamtVerbrauch.Durchschnitt = f.Festverbrauch ? 7 : 7.4L;
         Drucken({Wert(1, f.Wert)});
         const int oben = Text("KM").Y;   // the first band starts at the start's odometer line
         for (int e = 0; e < 4; ++e) {
-            const auto r = drucker.Flaeche.Rechtecke(Eintrag(e));
-            ASSERT_EQ(r.size(), f.Stuecke[e].size()) << "Eintrag " << e;
-            for (size_t i = 0; i < r.size(); ++i) {
-                EXPECT_EQ(r[i].X1, f.Stuecke[e][i].first);
-                EXPECT_EQ(r[i].X2, f.Stuecke[e][i].second);
-                EXPECT_EQ(r[i].Y1, oben + 13);
-                EXPECT_EQ(r[i].Y2, oben + 2 * g.H);
-            }
+            std::vector<std::array<int, 4>> soll;
+            for (const auto &[x1, x2] : f.Stuecke[e])
+                soll.push_back({x1, oben + 13, x2, oben + 2 * g.H});
+            EXPECT_EQ(Strecken(drucker.Flaeche.Rechtecke(Eintrag(e))), soll) << "Eintrag " << e;
         }
     }
 }
@@ -313,7 +260,7 @@ TEST_F(VerbrauchsberichtTest, SkalaGitterUndDurchschnittslinie)
 {
     DruckVerbrauchsArt = 1;
     DruckFestverbrauchMarkieren = false;
-    const TGraph g = GraphHoch();
+    const TGraph g;
     Drucken(Liste(2));
     for (int i = 0; i <= 6; ++i) {
         const std::string text = Format("%4.2nl", {(g.Skala.Unten + 20 * i * g.Skala.Schritt) * 0.01L});
@@ -326,21 +273,22 @@ TEST_F(VerbrauchsberichtTest, SkalaGitterUndDurchschnittslinie)
     for (const auto &l : drucker.Flaeche.Linien(0, TStiftArt::Gepunktet))
         EXPECT_EQ((l.X1 - g.G - g.u) % (2 * g.u), 0);
     // The average over each band and in the legend.
-    const auto schnitt = Senkrechte(Eintrag(Schnitt));
-    ASSERT_EQ(schnitt.size(), 3u);
-    for (const auto &l : schnitt)
-        EXPECT_EQ(l.X1, g.Stelle(7));
-    EXPECT_EQ(TexteMit("Durchschnittlicher Gesamtverbrauch : 7,000000L/100Km ").size(), 1u);
-    EXPECT_EQ(TexteMit("Eingestellter Festverbrauch : 7,00L/100Km ").size(), 0u);
+    V schnitt;
+    for (const auto &l : Senkrechte(Eintrag(Schnitt)))
+        schnitt.push_back(l.X1);
+    EXPECT_EQ(schnitt, V(3, g.Stelle(7)));
+    EXPECT_EQ((V{int(TexteMit("Durchschnittlicher Gesamtverbrauch : 7,000000L/100Km ").size()),
+                 int(TexteMit("Eingestellter Festverbrauch : 7,00L/100Km ").size())}),
+              (V{1, 0}));
 }
 
 TEST_F(VerbrauchsberichtTest, FestverbrauchAlsLinieOderJenseitsDerSkalaAlsPfeil)
 {
     DruckVerbrauchsArt = 1;
-    const TGraph g = GraphHoch();
+    const TGraph g;
     for (long double fest : {8.0L, 12.0L}) {
         SCOPED_TRACE(static_cast<double>(fest));
-        drucker = TAufzeichnenderDrucker();
+        Neu();
         Festverbrauch = fest;
         Drucken({Wert(1, 7)});
         const bool ausserhalb = g.Stelle(fest) - g.G > 120 * g.s;
@@ -349,18 +297,14 @@ TEST_F(VerbrauchsberichtTest, FestverbrauchAlsLinieOderJenseitsDerSkalaAlsPfeil)
         if (ausserhalb) {
             EXPECT_TRUE(Senkrechte(Eintrag(Fest)).empty());
             ASSERT_EQ(linien.size(), 3u);
-            EXPECT_EQ(linien[0].X1, g.G + 5);
-            EXPECT_EQ(linien[0].X2, g.G + 95 * g.s);
-            for (int i : {1, 2}) {
-                EXPECT_EQ(linien[i].X2, g.G + 93 * g.s);
-                EXPECT_EQ(std::abs(linien[i].Y2 - linien[0].Y1), 2 * g.s);
-            }
+            EXPECT_EQ((V{linien[0].X1, linien[0].X2, linien[1].X2, linien[2].X2}),
+                      (V{g.G + 5, g.G + 95 * g.s, g.G + 93 * g.s, g.G + 93 * g.s}));
+            EXPECT_EQ((V{std::abs(linien[1].Y2 - linien[0].Y1), std::abs(linien[2].Y2 - linien[0].Y1)}),
+                      (V{2 * g.s, 2 * g.s}));
         } else {
             // Over the band and in the legend, then left to the text.
             ASSERT_EQ(linien.size(), 3u);
-            EXPECT_EQ(linien[0].X1, g.Stelle(fest));
-            EXPECT_EQ(linien[1].X1, g.Stelle(fest));
-            EXPECT_EQ(linien[2].X2, g.G + 5);
+            EXPECT_EQ((V{linien[0].X1, linien[1].X1, linien[2].X2}), (V{g.Stelle(fest), g.Stelle(fest), g.G + 5}));
         }
         EXPECT_EQ(TexteMit(Format("Eingestellter Festverbrauch : %4.2nL/100Km ", {fest})).size(), 1u);
     }
@@ -369,26 +313,25 @@ TEST_F(VerbrauchsberichtTest, FestverbrauchAlsLinieOderJenseitsDerSkalaAlsPfeil)
 TEST_F(VerbrauchsberichtTest, ReichweitenNurMitTankinhalt)
 {
     DruckVerbrauchsArt = 1;
-    const TGraph g = GraphHoch();
+    const TGraph g;
     for (long double tank : {50.0L, 0.0L}) {
         SCOPED_TRACE(static_cast<double>(tank));
-        drucker = TAufzeichnenderDrucker();
+        Neu();
         Tankinhalt = tank;
         Drucken(Liste(2, 8));
         const auto &verbrauch = Text("8,000000L/100Km");
         const int mitte = Text("KM").Y + g.H;
         EXPECT_EQ(RechteKante("8,000000L/100Km"), g.R);
         if (tank > 0) {
-            EXPECT_EQ(verbrauch.Y, mitte - 13 / 2);
-            EXPECT_EQ(Text("625,00 Km").Y, mitte + 13 / 2);
-            EXPECT_EQ(Text("625,00 Km").Schrift.Farbe, Eintrag(Weite));
-            EXPECT_EQ(Text("Reichweite bei").Schrift.Farbe, Eintrag(Weite));
+            EXPECT_EQ((V{verbrauch.Y, Text("625,00 Km").Y}), (V{mitte - 13 / 2, mitte + 13 / 2}));
+            EXPECT_EQ((std::vector<uint32_t>{Text("625,00 Km").Schrift.Farbe, Text("Reichweite bei").Schrift.Farbe}),
+                      (std::vector<uint32_t>{Eintrag(Weite), Eintrag(Weite)}));
             EXPECT_EQ(TexteMit("50,00L Tankinhalt").size(), 1u);
             EXPECT_EQ(drucker.Flaeche.TexteMitAnfang("=> Reichweite : "), 2u);
         } else {
             EXPECT_EQ(verbrauch.Y, mitte);
-            EXPECT_EQ(drucker.Flaeche.TexteMitAnfang("Reichweite bei"), 0u);
-            EXPECT_EQ(drucker.Flaeche.TexteMitAnfang("=> Reichweite"), 0u);
+            const auto &a = drucker.Flaeche;
+            EXPECT_EQ(a.TexteMitAnfang("Reichweite bei") + a.TexteMitAnfang("=> Reichweite"), 0u);
             for (const auto &t : drucker.Flaeche.Texte())
                 EXPECT_EQ(t.find(" Km"), std::string::npos) << t;
         }
@@ -403,30 +346,22 @@ TEST_F(VerbrauchsberichtTest, SeitenumbruchMitLegendeSkalaUndAnfangsstand)
     ASSERT_TRUE(Drucken(Liste(n)));
     const int seiten = drucker.Seiten();
     ASSERT_GE(seiten, 3);
-    const auto legenden = TexteMit("Durchschnittlicher Gesamtverbrauch : 7,000000L/100Km ");
-    const auto skalen = TexteMit("4,60l");
-    ASSERT_EQ(legenden.size(), static_cast<size_t>(seiten));
-    ASSERT_EQ(skalen.size(), static_cast<size_t>(seiten));
+    EXPECT_EQ(SeitenVon("Durchschnittlicher Gesamtverbrauch : 7,000000L/100Km "), AlleSeiten());
+    EXPECT_EQ(SeitenVon("4,60l"), AlleSeiten());
+    // The legend begins under the page's last band, the first after which
+    // five half bands no longer fit.
     const int H = RundeI32(18 * 1.5L);
-    for (int s = 0; s < seiten; ++s) {
-        EXPECT_EQ(drucker.SeiteVon(legenden[static_cast<size_t>(s)]), s + 1);
-        EXPECT_EQ(drucker.SeiteVon(skalen[static_cast<size_t>(s)]), s + 1);
-        // The legend begins under the page's last band, the first after
-        // which five half bands no longer fit.
-        if (s + 1 < seiten) {
-            const int ende = legenden[static_cast<size_t>(s)]->Y - H;
-            EXPECT_GT(ende + 5 * H, 6779 - 100);
-            EXPECT_LE(ende - 2 * H + 5 * H, 6779 - 100);
-        }
+    for (int s = 0; s + 1 < seiten; ++s) {
+        const int ende = Text("Durchschnittlicher Gesamtverbrauch : 7,000000L/100Km ", size_t(s)).Y - H;
+        EXPECT_GT(ende + 5 * H, 6779 - 100);
+        EXPECT_LE(ende - 2 * H + 5 * H, 6779 - 100);
     }
     // Reversed, the odometer lines run from the first value's BisKM over
     // each band's VonKM; every page starts with the line of its first value.
-    EXPECT_EQ(Text("KM", 0).Y, Text("10.500").Y);
-    EXPECT_EQ(Text("KM", 1).Y, Text("10.000").Y);
-    EXPECT_EQ(Text("KM", 1).Y, Text("KM", 0).Y + 2 * H);
+    EXPECT_EQ((V{Text("KM", 0).Y, Text("KM", 1).Y, Text("KM", 1).Y}),
+              (V{Text("10.500").Y, Text("10.000").Y, Text("KM", 0).Y + 2 * H}));
     EXPECT_EQ(TexteMit("KM").size(), static_cast<size_t>(n + seiten));
-    EXPECT_EQ(fortschritt.Positionen.size(), static_cast<size_t>(n));
-    EXPECT_EQ(fortschritt.Positionen.back(), n);
+    EXPECT_EQ((V{int(fortschritt.Positionen.size()), fortschritt.Positionen.back()}), (V{n, n}));
 }
 
 TEST_F(VerbrauchsberichtTest, OhneFarbeAllesSchwarz)
@@ -443,12 +378,11 @@ TEST_F(VerbrauchsberichtTest, AbbruchHaeltSofortAn)
 {
     for (int art : {3, 1}) {
         SCOPED_TRACE(art);
-        drucker = TAufzeichnenderDrucker();
-        fortschritt = TAufzeichnenderFortschritt();
+        Neu();
         fortschritt.AbbruchBei = 2;
         DruckVerbrauchsArt = static_cast<uint8_t>(art);
         EXPECT_FALSE(Drucken(Liste(5, 7, "Januar 2004")));
-        EXPECT_EQ(fortschritt.Positionen, (std::vector<int>{1, 2}));
+        EXPECT_EQ(fortschritt.Positionen, (V{1, 2}));
         EXPECT_EQ(drucker.Flaeche.TexteMitAnfang("Durchschnittlicher"), 0u);
     }
 }
