@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -102,16 +103,51 @@ bool AlteDatenVerwerfen()
 
 void TForm1::LadenClick()
 {
+    DateiLaden({});
+}
+
+void TForm1::DateiOeffnen(const QString &datei)
+{
+    m_wartendeDatei = datei;
+    if (!m_ladeWarten) {
+        m_ladeWarten = new QTimer(this);
+        connect(m_ladeWarten, &QTimer::timeout, this, &TForm1::WartendeDateiLaden);
+    }
+    // Never right here: the caller may be a socket's signal, and loading
+    // asks questions in loops of their own.
+    m_ladeWarten->start(0);
+}
+
+void TForm1::WartendeDateiLaden()
+{
+    // With a modal window (a message, a dialog, a list or chart window), an
+    // open menu or a job under the hourglass the user could not reach
+    // "Datei | Laden" either; the file waits until they are done.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || QApplication::overrideCursor()) {
+        m_ladeWarten->start(250);
+        return;
+    }
+    m_ladeWarten->stop();
+    const std::string datei = m_wartendeDatei.toStdString();
+    m_wartendeDatei.clear();
+    if (!datei.empty())
+        DateiLaden(datei);
+}
+
+void TForm1::DateiLaden(std::string datei)
+{
     if (!AlteDatenVerwerfen()) {
         StatusAnzeigen();
         return;
     }
     PanelsSchliessen();
 
-    std::string datei = DateiName;
-    if (!DateiAuswahl(true, DatenVerzeichnis, LadeFilter, datei)) {
-        StatusAnzeigen();
-        return;
+    if (datei.empty()) {
+        datei = DateiName;
+        if (!DateiAuswahl(true, DatenVerzeichnis, LadeFilter, datei)) {
+            StatusAnzeigen();
+            return;
+        }
     }
     // The dialog must be gone from the screen before the reading blocks.
     repaint();

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -11,8 +12,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// One request per line. A file name goes as Base64 of its bytes, so that
+// any name (newlines, any encoding, any length) fits into one line.
 const QByteArray Aktivierung = "aktivieren\n";
+const QByteArray LadenKopf = "laden ";
 const QByteArray Bestaetigung = "ok\n";
+
+// A line longer than this is no request of Sprilo's; the connection ends.
+constexpr qint64 HoechsteZeilenLaenge = 16 * 1024 * 1024;
 
 // How long a second start waits for the first one to come to the front.
 constexpr int AntwortZeitMs = 5000;
@@ -39,7 +46,7 @@ QString TEinzelinstanz::StandardName()
     return u"Spriloprogramm 3.0 ist schon da"_s + u'-' + QString::number(getuid());
 }
 
-TEinzelinstanz::TErgebnis TEinzelinstanz::Pruefen()
+TEinzelinstanz::TErgebnis TEinzelinstanz::Pruefen(const QString &datei)
 {
     m_sperre = std::make_unique<QLockFile>(QDir::tempPath() + u'/' + m_name + u".lock"_s);
     // Only a lock whose process is gone counts as left over; a long-running
@@ -54,15 +61,30 @@ TEinzelinstanz::TErgebnis TEinzelinstanz::Pruefen()
             while (QLocalSocket *verbindung = m_server->nextPendingConnection()) {
                 connect(verbindung, &QLocalSocket::disconnected, verbindung, &QObject::deleteLater);
                 connect(verbindung, &QLocalSocket::readyRead, this, [this, verbindung] {
+                    // A line may come in pieces; it waits in the socket's
+                    // buffer until its end is there.
                     while (verbindung->canReadLine()) {
-                        if (verbindung->readLine() != Aktivierung)
+                        const QByteArray zeile = verbindung->readLine();
+                        QString datei;
+                        if (zeile.startsWith(LadenKopf) && zeile.endsWith('\n')) {
+                            const auto name = QByteArray::fromBase64Encoding(
+                                zeile.mid(LadenKopf.size()).chopped(1), QByteArray::AbortOnBase64DecodingErrors);
+                            if (!name || name.decoded.isEmpty())
+                                continue;
+                            datei = QFile::decodeName(*name);
+                        } else if (zeile != Aktivierung) {
                             continue;
+                        }
                         emit Aktivieren();
+                        if (!datei.isEmpty())
+                            emit Oeffnen(datei);
                         // The sender waits for this, so it ends only after
                         // this instance has come to the front.
                         verbindung->write(Bestaetigung);
                         verbindung->flush();
                     }
+                    if (verbindung->bytesAvailable() > HoechsteZeilenLaenge)
+                        verbindung->abort();
                 });
             }
         });
@@ -85,12 +107,31 @@ TEinzelinstanz::TErgebnis TEinzelinstanz::Pruefen()
     verbindung.connectToServer(m_name);
     QDeadlineTimer frist(AntwortZeitMs);
     if (verbindung.waitForConnected(int(frist.remainingTime()))) {
-        verbindung.write(Aktivierung);
-        verbindung.waitForBytesWritten(int(frist.remainingTime()));
+        verbindung.write(datei.isEmpty() ? Aktivierung
+                                         : LadenKopf + QFile::encodeName(datei).toBase64() + '\n');
+        while (verbindung.bytesToWrite() > 0 && !frist.hasExpired()
+               && verbindung.waitForBytesWritten(int(frist.remainingTime()))) {
+        }
         while (!verbindung.canReadLine() && !frist.hasExpired()
                && verbindung.waitForReadyRead(int(frist.remainingTime()))) {
         }
         verbindung.disconnectFromServer();
     }
     return TErgebnis::Zweite;
+}
+
+QString StartDatei(const QStringList &argumente)
+{
+    bool nurNamen = false;
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        const QString &a = argumente[i];
+        if (!nurNamen && a == u"--"_s) {
+            nurNamen = true;
+            continue;
+        }
+        if (a.isEmpty() || (!nurNamen && a.startsWith(u'-')))
+            continue;
+        return QDir::cleanPath(QDir::current().absoluteFilePath(a));
+    }
+    return {};
 }

@@ -58,9 +58,11 @@ int SpriloAusfuehren()
     StartAnzeige.Neuzeichnen = [intro] { intro->Neuzeichnen(); };
     KonfigurationSuchen();
 
-    // A second start only brings the running one to the front.
+    // A second start only brings the running one to the front and hands
+    // it the file to load.
+    const QString startDatei = StartDatei(QCoreApplication::arguments());
     TEinzelinstanz instanz;
-    if (instanz.Pruefen() == TEinzelinstanz::TErgebnis::Zweite) {
+    if (instanz.Pruefen(startDatei) == TEinzelinstanz::TErgebnis::Zweite) {
         StartAnzeige = {};
         delete intro;
         return 0;
@@ -70,6 +72,7 @@ int SpriloAusfuehren()
 
     TForm1 form1;
     QObject::connect(&instanz, &TEinzelinstanz::Aktivieren, &form1, &TForm1::Aktivieren);
+    QObject::connect(&instanz, &TEinzelinstanz::Oeffnen, &form1, &TForm1::DateiOeffnen);
     form1.FormCreate();
     // The consumption window sets Grafikfaktor, which every graph and chart
     // needs, when it is made.
@@ -83,6 +86,9 @@ int SpriloAusfuehren()
     delete intro;
 
     form1.show();
+    // The file named on the command line loads once the window is up.
+    if (!startDatei.isEmpty())
+        form1.DateiOeffnen(startDatei);
     const int ergebnis = QApplication::exec();
 
     ListeLoeschen(Fuellungen);

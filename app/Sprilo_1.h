@@ -6,12 +6,15 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include <string>
+
 class QAction;
 class QFrame;
 class QGroupBox;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 class QToolButton;
 class TPanelEingabe;
 class TPanelEntwicklung;
@@ -102,6 +105,11 @@ public:
     // false when the data could not be written.
     void LadenClick();
     bool SpeichernClick(QObject *sender);
+    // Loads a file named outside the program (the command line, a second
+    // start) as LadenClick does, without the file dialog. It waits while a
+    // modal window, a menu or a job keeps the menu out of reach; a newer
+    // request replaces a waiting one.
+    void DateiOeffnen(const QString &datei);
 
     // The fill-up selection and the list window in view mode
     // (TankAnsicht.cpp).
@@ -229,4 +237,11 @@ private:
     void ArbeitsbereichAufbauen();
     void StatuslichtSetzen(int farbNr, const QString &hinweis);
     void SchalterAbgleichen();
+    // Loading behind LadenClick and DateiOeffnen; an empty name asks for
+    // one in the file dialog.
+    void DateiLaden(std::string datei);
+    void WartendeDateiLaden();
+
+    QString m_wartendeDatei;
+    QTimer *m_ladeWarten = nullptr;
 };

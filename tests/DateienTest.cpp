@@ -243,6 +243,44 @@ private slots:
             QVERIFY(std::fabs(static_cast<double>(Fuellungen[0].Betrag) - 51.13) < 0.005);
     }
 
+    // A file named from outside (command line, second start) loads as
+    // "Laden" does, without the dialog. It waits while a modal window is
+    // open; a newer one replaces a waiting one.
+    void dateiVonAussenWieLaden()
+    {
+        const std::string datei = Pfad("Auto.SPR");
+        DateiSchreiben(datei, DateiInhalt(FixturPfad("grund", "grund.SPR")));
+        TankstellenlisteLesen(FixturPfad("grund", "SPRILO.INI"));
+        const auto eingegeben = DatenEingeben();
+        TQtPlattform::NaechsteAntwort(mrCancel);   // Abbrechen keeps everything
+        m_form->DateiOeffnen(QString::fromStdString(datei));
+        QTRY_COMPARE(GezeigteMeldungsNr(), QList<N>{N::UngespeichertLaden});
+        GleicheFuellungen(eingegeben);
+        QVERIFY(!Gespeichert && DateiName.empty());
+
+        QDialog modal(m_form.get());
+        modal.setModal(true);
+        TQtPlattform::FensterErwarten();
+        modal.show();
+        m_form->DateiOeffnen(QString::fromStdString(Pfad("fehlt.SPR")));
+        m_form->DateiOeffnen(QString::fromStdString(datei));
+        QTest::qWait(600);   // long enough for a wrongly loading timer to fire
+        QCOMPARE(GezeigteMeldungsNr().size(), 1);
+        TQtPlattform::NaechsteAntwort(mrNo);
+        modal.close();
+        QTRY_COMPARE(DateiName, datei);
+        QCOMPARE(GezeigteMeldungsNr(), (QList<N>{N::UngespeichertLaden, N::UngespeichertLaden}));
+        QVERIFY(Gespeichert && AnzahlFuellungen() == 3);
+        AnzeigeZu();
+
+        // A missing file gets Laden's message, and the data stay.
+        TQtPlattform::NaechsteAntwort(mrOk);
+        m_form->DateiOeffnen(QString::fromStdString(Pfad("fehlt.SPR")));
+        QTRY_COMPARE(GezeigteMeldungsNr().size(), 3);
+        QCOMPARE(GezeigteMeldungsNr().last(), N::DatenNichtZugreifbar);
+        QVERIFY(Gespeichert && AnzahlFuellungen() == 3 && DateiName == datei);
+    }
+
     void speicherfehlerWerdenGemeldet_data()
     {
         QTest::addColumn<int>("fall");

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,10 +20,11 @@ QString SperrDatei()
     return QDir::tempPath() + u'/' + TEinzelinstanz::StandardName() + u".lock"_s;
 }
 
-std::unique_ptr<QProcess> Starten(const QString &art)
+std::unique_ptr<QProcess> Starten(const QString &art, const QStringList &argumente = {}, const QString &ordner = {})
 {
     auto prozess = std::make_unique<QProcess>();
-    prozess->start(QString::fromUtf8(SPRILO_EINZELINSTANZ_HELFER), {art});
+    prozess->setWorkingDirectory(ordner);
+    prozess->start(QString::fromUtf8(SPRILO_EINZELINSTANZ_HELFER), QStringList{art} + argumente);
     return prozess;
 }
 
@@ -41,9 +43,9 @@ bool Beendet(QProcess &prozess)
 }
 
 // A second Sprilo must find the first, activate it and end.
-void ZweiteStarten()
+void ZweiteStarten(const QStringList &argumente = {}, const QString &ordner = {})
 {
-    auto zweite = Starten(u"zweite"_s);
+    auto zweite = Starten(u"zweite"_s, argumente, ordner);
     QCOMPARE(ZeileLesen(*zweite), u"Zweite"_s);
     QVERIFY(Beendet(*zweite));
 }
@@ -84,6 +86,66 @@ private slots:
         erste->write("ende\n");
         QVERIFY(Beendet(*erste));
         QVERIFY(!QFileInfo::exists(SperrDatei()));
+    }
+
+    // The file of a second start goes to the first as an absolute path,
+    // made against the second's working directory; Qt's options and
+    // Sprilo's own are no file names.
+    void zweiterStartUebergibtDatei()
+    {
+        QTemporaryDir ordner;
+        QVERIFY(QDir(ordner.path()).mkdir(u"Fahrten"_s));
+        const QString fahrten = ordner.filePath(u"Fahrten"_s);
+        const QString lang = u"Tankbuch "_s + QString(40000, u'ü') + u".spr"_s;
+        const struct {
+            QStringList argumente;
+            QString erwartet;   // empty: only activated
+        } faelle[] = {
+            {{u"Golf.SPR"_s}, fahrten + u"/Golf.SPR"_s},
+            {{}, {}},
+            {{u"-platform"_s, u"offscreen"_s, u"../Polo für Jürgen.spr"_s}, ordner.path() + u"/Polo für Jürgen.spr"_s},
+            {{u"-x"_s}, {}},
+            {{u"--"_s, u"-neu.SPR"_s, u"zweite.SPR"_s}, fahrten + u"/-neu.SPR"_s},
+            {{u"/daten/Bus.SPR"_s}, u"/daten/Bus.SPR"_s},
+            {{lang}, fahrten + u'/' + lang},
+        };
+        auto erste = Starten(u"erste"_s);
+        QCOMPARE(ZeileLesen(*erste), u"Erste"_s);
+        for (const auto &fall : faelle) {
+            ZweiteStarten(fall.argumente, fahrten);
+            QCOMPARE(ZeileLesen(*erste), u"aktiviert"_s);
+            // Lines come in order: a wrong "laden" would show in the next case.
+            if (!fall.erwartet.isEmpty())
+                QCOMPARE(ZeileLesen(*erste), u"laden "_s + fall.erwartet);
+        }
+        erste->write("ende\n");
+        QVERIFY(Beendet(*erste));
+        QCOMPARE(erste->readAll(), QByteArray());
+    }
+
+    // A request that comes in small pieces is taken when its line is
+    // complete; a broken one is ignored and the connection still serves.
+    void nachrichtInStueckenUndKaputteZeile()
+    {
+        TEinzelinstanz instanz;
+        QCOMPARE(instanz.Pruefen(), TEinzelinstanz::TErgebnis::Erste);
+        QSignalSpy aktiviert(&instanz, &TEinzelinstanz::Aktivieren);
+        QSignalSpy geoeffnet(&instanz, &TEinzelinstanz::Oeffnen);
+        const QString datei = u"/tmp/"_s + QString(300000, u'ß') + u"\nZeile.SPR"_s;
+        const QByteArray nachricht = "laden !!kein Base64!!\nladen " + QFile::encodeName(datei).toBase64() + '\n';
+
+        QLocalSocket verbindung;
+        verbindung.connectToServer(TEinzelinstanz::StandardName());
+        QVERIFY(verbindung.waitForConnected(4000));
+        for (qsizetype i = 0; i < nachricht.size(); i += 70000) {
+            verbindung.write(nachricht.mid(i, 70000));
+            QVERIFY(QTest::qWaitFor([&] { return verbindung.bytesToWrite() == 0; }, 4000));
+        }
+        QVERIFY(QTest::qWaitFor([&] { return verbindung.canReadLine(); }, 4000));
+        QCOMPARE(verbindung.readAll(), QByteArray("ok\n"));
+        QCOMPARE(aktiviert.count(), 1);
+        QCOMPARE(geoeffnet.count(), 1);
+        QCOMPARE(geoeffnet.at(0).at(0).toString(), datei);
     }
 
     void sperreNichtAnlegbarIstUnbekannt()
