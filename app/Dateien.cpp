@@ -120,14 +120,17 @@ void TForm1::DateiOeffnen(const QString &datei)
 
 void TForm1::WartendeDateiLaden()
 {
-    // With a modal window (a message, a dialog, a list or chart window), an
-    // open menu or a job under the hourglass the user could not reach
-    // "Datei | Laden" either; the file waits until they are done.
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || QApplication::overrideCursor()) {
+    // With a modal window (a message, a dialog, a list or chart window) or
+    // a job under the hourglass the user could not reach "Datei | Laden"
+    // either; the file waits until they are done.
+    if (QApplication::activeModalWidget() || QApplication::overrideCursor()) {
         m_ladeWarten->start(250);
         return;
     }
     m_ladeWarten->stop();
+    // An open menu holds nothing; it gives way to the file.
+    if (QWidget *menue = QApplication::activePopupWidget())
+        menue->close();
     const std::string datei = m_wartendeDatei.toStdString();
     m_wartendeDatei.clear();
     if (!datei.empty())

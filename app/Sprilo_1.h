@@ -107,8 +107,8 @@ public:
     bool SpeichernClick(QObject *sender);
     // Loads a file named outside the program (the command line, a second
     // start) as LadenClick does, without the file dialog. It waits while a
-    // modal window, a menu or a job keeps the menu out of reach; a newer
-    // request replaces a waiting one.
+    // modal window or a job keeps the menu out of reach; a newer request
+    // replaces a waiting one.
     void DateiOeffnen(const QString &datei);
 
     // The fill-up selection and the list window in view mode

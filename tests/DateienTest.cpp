@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -279,6 +280,14 @@ private slots:
         QTRY_COMPARE(GezeigteMeldungsNr().size(), 3);
         QCOMPARE(GezeigteMeldungsNr().last(), N::DatenNichtZugreifbar);
         QVERIFY(Gespeichert && AnzahlFuellungen() == 3 && DateiName == datei);
+
+        // An open menu gives way.
+        QVERIFY(QFile::copy(QString::fromStdString(datei), QString::fromStdString(Pfad("Zweit.SPR"))));
+        m_form->MP_1->popup(m_form->mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(QApplication::activePopupWidget() == m_form->MP_1);
+        m_form->DateiOeffnen(QString::fromStdString(Pfad("Zweit.SPR")));
+        QTRY_COMPARE(DateiName, Pfad("Zweit.SPR"));
+        QVERIFY(!m_form->MP_1->isVisible());
     }
 
     void speicherfehlerWerdenGemeldet_data()
