@@ -156,6 +156,9 @@ void TForm1::MenueAufbauen()
     MP_1_3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     eintrag(MP_1, MP_1_4, "MP_1_4", u"Speichern &unter ..."_s, 114, [this] { SpeichernClick(MP_1_4); });
     MP_1->addSeparator();
+    eintrag(MP_1, MP_1_Import, "MP_1_Import", u"&Importieren ..."_s, 110, &TForm1::MP_1_ImportClick);
+    eintrag(MP_1, MP_1_Export, "MP_1_Export", u"E&xportieren ..."_s, 110, &TForm1::MP_1_ExportClick);
+    MP_1->addSeparator();
     eintrag(MP_1, MP_1_B1, "MP_1_B1", u"&Drucken ..."_s, 115, &TForm1::DruckAufbau);
     MP_1_B1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     eintrag(MP_1, MP_1_B2, "MP_1_B2", u"Drucker&einrichtung ..."_s, 116, &TForm1::DruckEinricht);
@@ -520,7 +523,7 @@ void TForm1::StatusAnzeigen()
                                                               SpeedButton8, SpeedButton9, SpeedButton15,
                                                               SpeedButton12};
     const std::initializer_list<QAction *> datenEintraege = {MP_3_1, MP_1_4, MP_3_2, MP_3_3, MP_2_1, MP_2_2,
-                                                            MP_2_3, MP_4_1, MP_4_3, MP_1_B1};
+                                                            MP_2_3, MP_4_1, MP_4_3, MP_1_B1, MP_1_Export};
     for (QToolButton *k : datenKnoepfe)
         k->setEnabled(DatenVorhanden);
     for (QAction *a : datenEintraege)

@@ -111,6 +111,10 @@ public:
     // replaces a waiting one.
     void DateiOeffnen(const QString &datei);
 
+    // Importing a Spritmonitor export and exporting into one (Austausch.cpp).
+    void MP_1_ImportClick();
+    void MP_1_ExportClick();
+
     // The fill-up selection and the list window in view mode
     // (TankAnsicht.cpp).
     void MP_4_1Click();
@@ -162,6 +166,8 @@ public:
     QAction *MP_1_2 = nullptr;
     QAction *MP_1_3 = nullptr;
     QAction *MP_1_4 = nullptr;
+    QAction *MP_1_Import = nullptr;
+    QAction *MP_1_Export = nullptr;
     QAction *MP_1_B1 = nullptr;
     QAction *MP_1_B2 = nullptr;
     QAction *MP_Ende = nullptr;

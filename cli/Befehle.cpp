@@ -8,6 +8,7 @@
 #include "Meldungen.h"
 #include "Monate.h"
 #include "Plattform.h"
+#include "Spritmonitor.h"
 #include "Zusatz1.h"
 #include "Zustand.h"
 #include "browse/Auswahl.h"
@@ -39,11 +40,15 @@ const char *const Aufruf =
     "        [--einzeln | --monatsweise | --quartalsweise | --jahresweise]\n"
     "        [--tankinhalt LITER]\n"
     "  sprilo-cli umwandeln EIN AUS [--konfig PFAD]\n"
+    "  sprilo-cli importieren EIN.CSV AUS.SPR [--konfig PFAD] [--alle-gueltigen]\n"
+    "  sprilo-cli exportieren DATEI AUS.CSV [--konfig PFAD]\n"
     "  sprilo-cli drucken DATEI AUSGABE.pdf [--konfig PFAD] [--quer | --a5]\n"
     "        [--bericht alles | tankfuellungen | verbrauch | literpreis | reichweite]\n"
     "        [die Optionen von auswahl, verbrauch oder entwicklung] [--balken | --linien]\n"
     "\n"
-    "Ohne --konfig ist die Tankstellenliste leer.\n"
+    "Ohne --konfig ist die Tankstellenliste leer. importieren liest einen\n"
+    "Spritmonitor-Export und schreibt nichts, wenn Zeilen fehlerhaft sind, es sei\n"
+    "denn, --alle-gueltigen ist angegeben; exportieren schreibt einen.\n"
     "Rückgabewerte: 0 in Ordnung, 1 Datei unbrauchbar, 2 Datei nicht zugreifbar,\n"
     "3 nichts gefunden, 64 falscher Aufruf.\n";
 
@@ -69,6 +74,7 @@ struct TAufruf {
     bool Quer = false;
     bool A5 = false;
     bool Linien = false;
+    bool AlleGueltigen = false;   // importieren: the valid lines even when others were refused
 };
 
 struct TAufrufFehler {
@@ -119,7 +125,8 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
         return DruckAufrufLesen(arg, a);
     a.Befehl = arg[0];
     if (a.Befehl != "liste" && a.Befehl != "pruefen" && a.Befehl != "verbrauch" && a.Befehl != "auswahl"
-        && a.Befehl != "entwicklung" && a.Befehl != "umwandeln")
+        && a.Befehl != "entwicklung" && a.Befehl != "umwandeln" && a.Befehl != "importieren"
+        && a.Befehl != "exportieren")
         return TAufrufFehler{"Unbekannter Befehl '" + a.Befehl + "'."};
     const bool verbrauch = a.Befehl == "verbrauch";
     const bool fuellungen = a.Befehl == "auswahl";
@@ -164,6 +171,10 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
             if (!w)
                 return TAufrufFehler{"Nach --konfig fehlt der Pfad."};
             a.Konfig = *w;
+            continue;
+        }
+        if (o == "--alle-gueltigen" && a.Befehl == "importieren") {
+            a.AlleGueltigen = true;
             continue;
         }
         if (!verbrauch && !fuellungen && !entwicklung)
@@ -257,10 +268,10 @@ std::optional<TAufrufFehler> AufrufLesen(const std::vector<std::string> &arg, TA
             return f;
     }
 
-    const size_t erwartet = a.Befehl == "umwandeln" ? 2 : 1;
-    if (a.Dateien.size() != erwartet)
-        return TAufrufFehler{a.Befehl == "umwandeln" ? "Der Befehl umwandeln braucht eine Eingabe- und eine Ausgabedatei."
-                                                     : "Der Befehl " + a.Befehl + " braucht genau eine Datei."};
+    const bool zweiDateien = a.Befehl == "umwandeln" || a.Befehl == "importieren" || a.Befehl == "exportieren";
+    if (a.Dateien.size() != (zweiDateien ? 2u : 1u))
+        return TAufrufFehler{zweiDateien ? "Der Befehl " + a.Befehl + " braucht eine Eingabe- und eine Ausgabedatei."
+                                         : "Der Befehl " + a.Befehl + " braucht genau eine Datei."};
     return std::nullopt;
 }
 
@@ -618,6 +629,53 @@ int Umwandeln(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
     return s.Geschrieben ? CliOk : CliNichtGeoeffnet;
 }
 
+// Reads a Spritmonitor export and saves the fill-ups as a data file; the
+// report goes to standard error. With refused lines nothing is written
+// unless the valid ones were asked for.
+int Importieren(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    GlobalenZustandZuruecksetzen();
+    if (a.Konfig)
+        TankstellenlisteLesen(*a.Konfig);
+    TImportErgebnis e = SpritmonitorDateiLesen(a.Dateien[0]);
+    if (!e.Lesbar) {
+        fehler << Zeilen(MeldungBauen(TMeldungsNr::ImportUnmoeglich, {a.Dateien[0], e.Grund}).Text) << '\n';
+        return e.Geoeffnet ? CliUnbrauchbar : CliNichtGeoeffnet;
+    }
+    if (!e.Abgelehnt.empty()) {
+        fehler << "Nicht übernommen (" << e.Abgelehnt.size() << " von " << e.Zeilen << " Zeilen):\n"
+               << Zeilen(AbgelehntText(e, 0)) << '\n';
+        if (e.Fuellungen.empty() || !a.AlleGueltigen) {
+            fehler << (e.Fuellungen.empty() ? "Keine Zeile ist gültig; es wurde nichts geschrieben.\n"
+                                            : "Es wurde nichts geschrieben. Mit --alle-gueltigen werden die gültigen "
+                                              "Zeilen übernommen.\n");
+            return CliUnbrauchbar;
+        }
+    }
+    if (!e.Luecken.empty())
+        fehler << "Lücken (hier fehlt eine Tankfüllung, der Verbrauch darüber ist nicht aussagekräftig):\n"
+               << Zeilen(LueckenText(e, 0)) << '\n';
+    const size_t anzahl = e.Fuellungen.size();
+    ImportUebernehmen(std::move(e));
+    fehler << "Übernommen: " << anzahl << (anzahl == 1 ? " Tankfüllung" : " Tankfüllungen") << '\n';
+    const TSpeicherErgebnis s = DatenSpeichern(a.Dateien[1]);
+    if (!s.Meldung.Text.empty())
+        fehler << Zeilen(s.Meldung.Text) << '\n';
+    return s.Geschrieben ? CliOk : CliNichtGeoeffnet;
+}
+
+int Exportieren(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
+{
+    TLadeErgebnis e;
+    if (const int r = Laden(a, a.Dateien[0], e, fehler); r >= 0)
+        return r;
+    if (!SpritmonitorSchreiben(a.Dateien[1])) {
+        fehler << Zeilen(MeldungBauen(TMeldungsNr::ExportFehlgeschlagen, {a.Dateien[1]}).Text) << '\n';
+        return CliNichtGeoeffnet;
+    }
+    return CliOk;
+}
+
 // A message of the program on standard error, as its box would say it.
 void MeldungAusgeben(std::ostream &fehler, TMeldungsNr nr)
 {
@@ -710,5 +768,9 @@ int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, 
         return Entwicklung(a, aus, fehler);
     if (a.Befehl == "drucken")
         return Drucken(a, aus, fehler);
+    if (a.Befehl == "importieren")
+        return Importieren(a, aus, fehler);
+    if (a.Befehl == "exportieren")
+        return Exportieren(a, aus, fehler);
     return Umwandeln(a, aus, fehler);
 }

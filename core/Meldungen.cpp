@@ -214,6 +214,36 @@ constexpr TVorlage Vorlagen[] = {
     {N::FestverbrauchUngueltig, 8204, false, I, OkHilfe, 2, true, "%1"},
     {N::TankinhaltUngueltig, 8212, false, I, OkHilfe, 2, true, "%1"},
 
+    {N::UngespeichertImport, 8107, false, W, JaNeinHilfe, 3, true,
+     "Die im Arbeitsspeicher befindlichen Daten sind noch nicht gespeichert.\r"
+     "Durch das Importieren neuer Daten werden die 'alten' automatisch gelöscht.\r\r"
+     "Möchten Sie die Daten vorher speichern?\r\r"
+     "Wenn Sie auf JA klicken, wird der Import abgebrochen.\r"
+     "Sie können dann die Daten \"von Hand\" speichern."},
+    {N::ImportUnmoeglich, 0, false, F, KnopfOK, 5, true,
+     "Die Datei '%1' kann nicht importiert werden.\r\r"
+     "%2\r\r"
+     "Ihre bisherigen Daten sind unverändert."},
+    {N::ImportNichtsGueltig, 0, false, F, KnopfOK, 5, true,
+     "Die Datei '%1' enthält keine Tankfüllung, die übernommen werden kann:\r\r"
+     "%2\r\r"
+     "Ihre bisherigen Daten sind unverändert."},
+    {N::ImportTeilweise, 0, false, B, KnopfJa | KnopfNein, 3, true,
+     "In der Datei '%1' können %2 von %3 Zeilen nicht übernommen werden:\r\r"
+     "%4\r\r"
+     "Möchten Sie die %5 gültigen Tankfüllungen importieren?\r"
+     "Bei \"Nein\" wird nichts importiert, und Ihre bisherigen Daten bleiben unverändert."},
+    {N::ImportFertig, 0, false, I, KnopfOK, 1, false,
+     "Aus der Datei '%1' wurden %2 importiert.%3\r\r"
+     "Die Daten sind noch nicht gespeichert. Bitte speichern Sie sie mit \"Datei | Speichern unter ...\"."},
+    {N::ExportFehlgeschlagen, 0, false, F, KnopfOK, 5, true,
+     "Die Datei '%1' konnte nicht geschrieben werden.\r"
+     "Wahrscheinlich ist das Verzeichnis schreibgeschützt oder der Datenträger voll.\r\r"
+     "Eine schon vorhandene Datei dieses Namens ist unverändert."},
+    {N::ExportFertig, 0, false, I, KnopfOK, 1, false,
+     "Es wurden %2 in die Datei '%1' exportiert.\r\r"
+     "Die Datei kann bei Spritmonitor importiert oder mit einer Tabellenkalkulation geöffnet werden."},
+
     {N::DateiFehlt, 0, false, I, KnopfOK, 1, true,
      "Die Datei '%1'\r"
      "existiert nicht und kann desshalb auch nicht geladen werden."},

@@ -81,6 +81,14 @@ enum class TMeldungsNr {
     TankstellenlisteVoll,           // 8201: %1 the maximum
     FestverbrauchUngueltig,         // 8204: %1 the field error text
     TankinhaltUngueltig,            // 8212: %1 the field error text
+    // importing and exporting
+    UngespeichertImport,            // 8107
+    ImportUnmoeglich,               // %1 file, %2 the reason
+    ImportNichtsGueltig,            // %1 file, %2 the refused lines
+    ImportTeilweise,                // %1 file, %2 refused, %3 lines, %4 the refused lines, %5 valid
+    ImportFertig,                   // %1 file, %2 fill-ups, %3 the gaps or ""
+    ExportFehlgeschlagen,           // %1 file
+    ExportFertig,                   // %1 file, %2 fill-ups
     // the file dialog
     DateiFehlt,                     // %1 path
     DateiUeberschreiben,            // %1 path

@@ -75,7 +75,7 @@ private slots:
         };
         QTest::newRow("keine Daten") << 0 << true << true << 0.0
             << u"||Es wurden noch keine Daten eingegeben.||||||"_s << 0xFFFFFFu << u"Keine Daten vorhanden"_s
-            << u"MP_1_3 MP_1_4 MP_1_B1 MP_2_1 MP_2_2 MP_2_3 MP_3_1 MP_3_2 MP_3_3 MP_4_1 MP_4_2 MP_4_3 MP_4_4 "
+            << u"MP_1_3 MP_1_4 MP_1_B1 MP_1_Export MP_2_1 MP_2_2 MP_2_3 MP_3_1 MP_3_2 MP_3_3 MP_4_1 MP_4_2 MP_4_3 MP_4_4 "
                "SpeedButton10 SpeedButton12 SpeedButton15 SpeedButton16 SpeedButton3 SpeedButton5 SpeedButton6 "
                "SpeedButton7 SpeedButton8 SpeedButton9"_s;
         QTest::newRow("eine Füllung, gespeichert") << 1 << true << true << 0.0
