@@ -61,7 +61,7 @@ void TForm1::MP_1_ImportClick()
     // With refused lines the user chooses: the valid ones or nothing.
     if (!e.Abgelehnt.empty()
         && Melden(TMeldungsNr::ImportTeilweise,
-                  {datei, ZahlMitPunkten(static_cast<int64_t>(e.Abgelehnt.size()), 1), ZahlMitPunkten(e.Zeilen, 1),
+                  {datei, ZahlMitPunkten(e.AnzahlAbgelehnt, 1), ZahlMitPunkten(e.Zeilen, 1),
                    AbgelehntText(e, BerichtZeilen), ZahlMitPunkten(static_cast<int64_t>(e.Fuellungen.size()), 1)})
                != mrYes) {
         StatusAnzeigen();

@@ -643,7 +643,7 @@ int Importieren(const TAufruf &a, std::ostream &aus, std::ostream &fehler)
         return e.Geoeffnet ? CliUnbrauchbar : CliNichtGeoeffnet;
     }
     if (!e.Abgelehnt.empty()) {
-        fehler << "Nicht übernommen (" << e.Abgelehnt.size() << " von " << e.Zeilen << " Zeilen):\n"
+        fehler << "Nicht übernommen (" << e.AnzahlAbgelehnt << " von " << e.Zeilen << " Zeilen):\n"
                << Zeilen(AbgelehntText(e, 0)) << '\n';
         if (e.Fuellungen.empty() || !a.AlleGueltigen) {
             fehler << (e.Fuellungen.empty() ? "Keine Zeile ist gültig; es wurde nichts geschrieben.\n"

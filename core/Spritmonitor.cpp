@@ -96,72 +96,87 @@ struct TSatz {
     bool Offen = false;   // a quoted text runs to the end of the file
 };
 
-// Splits the text into records. Quoted fields may hold the separator, line
-// breaks and "" for a quote; CRLF, LF and CR end a line. Empty lines are
-// left out.
-std::vector<TSatz> Saetze(const std::string &text, char trenner)
-{
-    std::vector<TSatz> saetze;
-    int64_t zeile = 1;
-    size_t i = 0;
-    const size_t n = text.size();
-    auto zeilenende = [&](size_t &k) {
-        if (text[k] == '\r' && k + 1 < n && text[k + 1] == '\n')
-            ++k;
-        ++k;
-        ++zeile;
-    };
-    while (i < n) {
-        TSatz satz;
-        satz.Zeile = zeile;
-        std::string feld;
-        bool ende = false;
-        while (!ende) {
-            if (i < n && text[i] == '"') {
-                ++i;
+// Reads the text record by record, so that a large file is never held as
+// fields all at once. Quoted fields may hold the separator, line breaks and
+// "" for a quote; CRLF, LF and CR end a line. Empty lines and lines of
+// separators alone are left out.
+class TSatzLeser {
+public:
+    TSatzLeser(const std::string &text, char trenner) : m_text(text), m_trenner(trenner) {}
+
+    bool Naechster(TSatz &satz)
+    {
+        while (m_i < m_text.size()) {
+            Lesen(satz);
+            // Spreadsheet programs like to end a file with lines of separators alone.
+            const bool leer = !satz.Offen && std::all_of(satz.Felder.begin(), satz.Felder.end(),
+                                                         [](const std::string &f) { return Getrimmt(f).empty(); });
+            if (!leer)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    void Zeilenende()
+    {
+        if (m_text[m_i] == '\r' && m_i + 1 < m_text.size() && m_text[m_i + 1] == '\n')
+            ++m_i;
+        ++m_i;
+        ++m_zeile;
+    }
+
+    void Lesen(TSatz &satz)
+    {
+        const std::string &t = m_text;
+        const size_t n = t.size();
+        satz = TSatz{};
+        satz.Zeile = m_zeile;
+        for (;;) {
+            std::string feld;
+            if (m_i < n && t[m_i] == '"') {
+                ++m_i;
                 for (;;) {
-                    if (i >= n) {
+                    if (m_i >= n) {
                         satz.Offen = true;
                         break;
                     }
-                    if (text[i] == '"') {
-                        if (i + 1 < n && text[i + 1] == '"') {
+                    if (t[m_i] == '"') {
+                        if (m_i + 1 < n && t[m_i + 1] == '"') {
                             feld += '"';
-                            i += 2;
+                            m_i += 2;
                             continue;
                         }
-                        ++i;
+                        ++m_i;
                         break;
                     }
-                    if (text[i] == '\n' || text[i] == '\r') {
+                    if (t[m_i] == '\n' || t[m_i] == '\r') {
                         feld += '\n';
-                        zeilenende(i);
+                        Zeilenende();
                         continue;
                     }
-                    feld += text[i++];
+                    feld += t[m_i++];
                 }
             }
             // Unquoted text, or what follows a closing quote, up to the separator.
-            while (i < n && text[i] != trenner && text[i] != '\n' && text[i] != '\r')
-                feld += text[i++];
+            while (m_i < n && t[m_i] != m_trenner && t[m_i] != '\n' && t[m_i] != '\r')
+                feld += t[m_i++];
             satz.Felder.push_back(std::move(feld));
-            feld.clear();
-            if (i < n && text[i] == trenner) {
-                ++i;
+            if (m_i < n && t[m_i] == m_trenner) {
+                ++m_i;
                 continue;
             }
-            if (i < n)
-                zeilenende(i);
-            ende = true;
+            if (m_i < n)
+                Zeilenende();
+            return;
         }
-        // Spreadsheet programs like to end a file with lines of separators alone.
-        const bool leer = !satz.Offen && std::all_of(satz.Felder.begin(), satz.Felder.end(),
-                                                     [](const std::string &f) { return Getrimmt(f).empty(); });
-        if (!leer)
-            saetze.push_back(std::move(satz));
     }
-    return saetze;
-}
+
+    const std::string &m_text;
+    char m_trenner;
+    size_t m_i = 0;
+    int64_t m_zeile = 1;
+};
 
 // ";" unless the first line has no ";" outside quotes but a ",".
 char TrennerErkennen(const std::string &text)
@@ -229,11 +244,6 @@ TZahlErgebnis Zahl(const std::string &t)
     return TextInZahl(t);
 }
 
-std::string Anzahl(int64_t n, const char *einzahl, const char *mehrzahl)
-{
-    return ZahlMitPunkten(n, 1) + " " + (n == 1 ? einzahl : mehrzahl);
-}
-
 } // namespace
 
 TImportErgebnis SpritmonitorLesen(const std::string &bytes)
@@ -248,16 +258,16 @@ TImportErgebnis SpritmonitorLesen(const std::string &bytes)
     const std::string rest = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes;
     const std::string text = GueltigesUtf8(rest) ? rest : AusCp1252(rest);
 
-    const char trenner = TrennerErkennen(text);
-    std::vector<TSatz> saetze = Saetze(text, trenner);
-    if (saetze.empty()) {
+    TSatzLeser leser(text, TrennerErkennen(text));
+    TSatz satz;
+    if (!leser.Naechster(satz)) {
         e.Grund = "Die Datei ist leer.";
         return e;
     }
 
     int spalte[AnzahlSpalten];
     std::fill(std::begin(spalte), std::end(spalte), -1);
-    const std::vector<std::string> &kopf = saetze.front().Felder;
+    const std::vector<std::string> kopf = satz.Felder;
     for (size_t k = 0; k < kopf.size(); ++k)
         for (int s = 0; s < AnzahlSpalten; ++s)
             if (spalte[s] < 0 && Grossschreibung(Getrimmt(kopf[k])) == Grossschreibung(SpaltenNamen[s].Name))
@@ -275,15 +285,10 @@ TImportErgebnis SpritmonitorLesen(const std::string &bytes)
                     "(Datum;Km-Stand;Teil-Km;Spritmenge;Kosten;Währung;Tankart;...).";
         return e;
     }
-    if (saetze.size() == 1) {
-        e.Grund = "Die Datei enthält keine Tankfüllungen.";
-        return e;
-    }
 
     std::vector<TZeile> gueltig;
     std::set<int32_t> kmStaende;
-    for (size_t z = 1; z < saetze.size(); ++z) {
-        const TSatz &satz = saetze[z];
+    while (leser.Naechster(satz)) {
         ++e.Zeilen;
         auto feld = [&](TSpalte s) -> std::string {
             const int k = spalte[s];
@@ -354,7 +359,8 @@ TImportErgebnis SpritmonitorLesen(const std::string &bytes)
             std::string grund;
             for (const std::string &g : gruende)
                 grund += (grund.empty() ? "" : " ") + g;
-            e.Abgelehnt.push_back({satz.Zeile, grund});
+            if (++e.AnzahlAbgelehnt <= MaxBerichtEintraege)
+                e.Abgelehnt.push_back({satz.Zeile, grund});
             continue;
         }
 
@@ -383,8 +389,13 @@ TImportErgebnis SpritmonitorLesen(const std::string &bytes)
     // of both means a fill-up the file does not hold.
     for (size_t i = 1; i < gueltig.size(); ++i) {
         const int64_t differenz = int64_t(gueltig[i].Fuellung.KMStand) - gueltig[i - 1].Fuellung.KMStand;
-        if (gueltig[i].TeilKm >= 0 && std::llabs(gueltig[i].TeilKm - differenz) > 1)
+        if (gueltig[i].TeilKm >= 0 && std::llabs(gueltig[i].TeilKm - differenz) > 1
+            && ++e.AnzahlLuecken <= MaxBerichtEintraege)
             e.Luecken.push_back({gueltig[i].Zeile, gueltig[i].Fuellung.KMStand, gueltig[i].TeilKm, differenz});
+    }
+    if (e.Zeilen == 0) {
+        e.Grund = "Die Datei enthält keine Tankfüllungen.";
+        return e;
     }
     e.Fuellungen.reserve(gueltig.size());
     for (TZeile &z : gueltig)
@@ -427,14 +438,14 @@ TImportErgebnis SpritmonitorDateiLesen(const std::string &datei)
 namespace {
 
 template <typename T, typename F>
-std::string Auflisten(const std::vector<T> &liste, size_t maxZeilen, F zeile)
+std::string Auflisten(const std::vector<T> &liste, int64_t anzahl, size_t maxZeilen, F zeile)
 {
     std::string text;
     const size_t zeigen = maxZeilen == 0 ? liste.size() : std::min(maxZeilen, liste.size());
     for (size_t i = 0; i < zeigen; ++i)
         text += (i ? "\r" : "") + zeile(liste[i]);
-    if (zeigen < liste.size())
-        text += "\r... und " + Anzahl(static_cast<int64_t>(liste.size() - zeigen), "weitere", "weitere");
+    if (static_cast<int64_t>(zeigen) < anzahl)
+        text += "\r... und " + ZahlMitPunkten(anzahl - static_cast<int64_t>(zeigen), 1) + " weitere";
     return text;
 }
 
@@ -442,13 +453,13 @@ std::string Auflisten(const std::vector<T> &liste, size_t maxZeilen, F zeile)
 
 std::string AbgelehntText(const TImportErgebnis &e, size_t maxZeilen)
 {
-    return Auflisten(e.Abgelehnt, maxZeilen,
+    return Auflisten(e.Abgelehnt, e.AnzahlAbgelehnt, maxZeilen,
                      [](const TImportFehler &f) { return "Zeile " + std::to_string(f.Zeile) + ": " + f.Grund; });
 }
 
 std::string LueckenText(const TImportErgebnis &e, size_t maxZeilen)
 {
-    return Auflisten(e.Luecken, maxZeilen, [](const TImportLuecke &l) {
+    return Auflisten(e.Luecken, e.AnzahlLuecken, maxZeilen, [](const TImportLuecke &l) {
         return "Zeile " + std::to_string(l.Zeile) + ", KM-Stand " + ZahlMitPunkten(l.KMStand, 1) + ": laut Datei "
                + ZahlMitPunkten(l.TeilKm, 1) + " Km seit der vorigen Tankfüllung, nach den KM-Ständen "
                + ZahlMitPunkten(l.Differenz, 1) + " Km";

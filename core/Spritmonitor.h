@@ -38,12 +38,19 @@ struct TImportErgebnis {
     std::string Grund;
     int64_t Zeilen = 0;                      // data lines read
     TTankListe Fuellungen;                   // the valid lines, by odometer
-    std::vector<TImportFehler> Abgelehnt;    // in file order
-    std::vector<TImportLuecke> Luecken;      // by odometer
+    // The first MaxBerichtEintraege refused lines (in file order) and gaps
+    // (by odometer), and how many there are in all.
+    std::vector<TImportFehler> Abgelehnt;
+    std::vector<TImportLuecke> Luecken;
+    int64_t AnzahlAbgelehnt = 0;
+    int64_t AnzahlLuecken = 0;
 };
 
-// Files larger than this are no export of a single vehicle.
-constexpr int64_t MaxImportGroesse = 64ll * 1024 * 1024;
+// Files larger than this are no export of a single vehicle (a thousand
+// fill-ups take some 100 KB).
+constexpr int64_t MaxImportGroesse = 16ll * 1024 * 1024;
+// A report names this many lines of each kind and counts the rest.
+constexpr int64_t MaxBerichtEintraege = 1000;
 
 // Reads an export from its bytes. Station numbers come from the current
 // station list.
@@ -52,7 +59,7 @@ TImportErgebnis SpritmonitorLesen(const std::string &bytes);
 TImportErgebnis SpritmonitorDateiLesen(const std::string &datei);
 
 // The refused lines and the gaps as lines of text ("Zeile 7: ..."), at most
-// maxZeilen of each followed by how many more there are; 0 = all.
+// maxZeilen of each (0 = all that are kept) followed by how many more there are.
 std::string AbgelehntText(const TImportErgebnis &e, size_t maxZeilen);
 std::string LueckenText(const TImportErgebnis &e, size_t maxZeilen);
 

@@ -158,6 +158,22 @@ TEST(Spritmonitor, unbrauchbareDateiNenntDenGrund)
     }
 }
 
+TEST(Spritmonitor, berichtBehaeltTausendZeilenJederArtUndZaehltDenRest)
+{
+    std::string datei = Kopf;
+    for (int i = 1500; i > 0; --i)
+        datei += "01.01.2022;" + std::to_string(i * 100) + ";1;4,00;5,00;EUR;1;;;;;;\n"
+                 + "01.01.2022;;;;;;;;;;;;\n";
+    const TImportErgebnis e = SpritmonitorLesen(datei);
+    EXPECT_EQ(e.Abgelehnt.size() + e.Luecken.size(), 2000u);
+    const std::string alle = AbgelehntText(e, 0);
+    EXPECT_EQ(alle.substr(alle.rfind('\r')), "\r... und 500 weitere");
+    EXPECT_EQ(AbgelehntText(e, 1), "Zeile 3: Der KM-Stand fehlt. Die Spritmenge fehlt. Die Kosten fehlen. "
+                                   "Die Tankart fehlt.\r... und 1.499 weitere");
+    EXPECT_EQ(LueckenText(e, 1), "Zeile 2998, KM-Stand 200: laut Datei 1 Km seit der vorigen Tankfüllung, nach "
+                                 "den KM-Ständen 100 Km\r... und 1.498 weitere");
+}
+
 // Three fill-ups as typed: a full one, a partial one, a full one.
 void LogEingeben()
 {
