@@ -6,10 +6,12 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= Release
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
+PREFIX     ?= /usr/local
+
 FUZZ_DIR     ?= build-fuzz
 FUZZ_SEKUNDEN ?= 60
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test bench fuzz install clean
 
 all: build
 
@@ -54,6 +56,16 @@ fuzz:
 	for f in tests/fixtures/*/SPRILO*.INI; do cp "$$f" "$(FUZZ_DIR)/saat-konfig/$$(echo "$$f" | tr / _)"; done
 	cd $(FUZZ_DIR) && tests/sprilo-fuzz-laden -max_total_time=$(FUZZ_SEKUNDEN) -max_len=4096 korpus-laden saat-laden
 	cd $(FUZZ_DIR) && tests/sprilo-fuzz-konfig -max_total_time=$(FUZZ_SEKUNDEN) -max_len=4096 korpus-konfig saat-konfig
+
+# Program, help, desktop entry, icon and file type under PREFIX (DESTDIR
+# for packaging). The desktop's caches are refreshed where the tools exist.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ]; then \
+		! command -v update-mime-database >/dev/null || update-mime-database "$(PREFIX)/share/mime" || true; \
+		! command -v update-desktop-database >/dev/null || update-desktop-database -q "$(PREFIX)/share/applications" || true; \
+		! command -v gtk-update-icon-cache >/dev/null || gtk-update-icon-cache -q -f -t "$(PREFIX)/share/icons/hicolor" || true; \
+	fi
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -14,6 +14,8 @@
 #include "consumption/Sprilo_3.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -39,6 +41,21 @@ void AnwendungEinrichten()
         delete qtTexte;
 }
 
+namespace {
+
+// Beside the program (in the build directory), or where "make install"
+// puts it: PREFIX/share/sprilo beside PREFIX/bin. Found nowhere, the
+// name beside the program goes into the messages.
+QString HilfedateiPfad()
+{
+    const QString programm = QCoreApplication::applicationDirPath();
+    const QString daneben = programm + u"/SPRILO.HLP"_s;
+    const QString installiert = QDir::cleanPath(programm + u"/../share/sprilo/SPRILO.HLP"_s);
+    return QFileInfo::exists(daneben) || !QFileInfo::exists(installiert) ? daneben : installiert;
+}
+
+} // namespace
+
 int SpriloAusfuehren()
 {
     WarnTonAn = true;
@@ -47,7 +64,7 @@ int SpriloAusfuehren()
     intro->show();
     intro->Neuzeichnen();
 
-    THilfe::Instanz().DateiSetzen(QCoreApplication::applicationDirPath() + u"/SPRILO.HLP"_s);
+    THilfe::Instanz().DateiSetzen(HilfedateiPfad());
     intro->Fortschritt(u"Hilfedatei geladen."_s);
 
     GlobalenZustandZuruecksetzen();
