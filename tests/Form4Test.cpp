@@ -21,13 +21,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <memory>
-
 using namespace Qt::Literals::StringLiterals;
 using N = TMeldungsNr;
-
-Q_DECLARE_METATYPE(std::function<void(TForm4 &)>)
 
 namespace {
 
@@ -58,6 +53,14 @@ QString Gezeigt(const TForm4 &f)
     return namen.join(u' ');
 }
 
+// A row of eingangspunkte: how the dialog is opened, its caption and
+// heading, help context and topic, and the boxes and groups shown.
+struct TEingangFall { TEingang eingang; QString titel, ueberschrift; int kontext; QString thema, gezeigt; };
+
+// A row of druckOhneErgebnis: what goes wrong before the dialog prints,
+// the message it gives and a piece of that message's text.
+struct TFehlschlag { std::function<void(QTemporaryDir &)> vorher; N meldung; QString text; };
+
 } // namespace
 
 class Form4Test : public QObject {
@@ -70,17 +73,26 @@ class Form4Test : public QObject {
     bool m_gelaufen = false;
     bool m_balken = true;
 
-    TForm4 &Form4() { return *Form4Holen(m_form.get()); }
-
     // Opens the dialog through eingang and runs schritte in it.
     void Oeffnen(const TEingang &eingang, std::function<void(TForm4 &)> schritte)
     {
         ImModalenFenster<TForm4>(this, m_gelaufen, std::move(schritte));
-        eingang(Form4());
+        eingang(*Form4Holen(m_form.get()));
         QVERIFY(m_gelaufen);
     }
 
-    TEingang AlleDaten() { return [](TForm4 &f) { f.AlleDatenDrucken(); }; }
+    static TEingang AlleDaten() { return [](TForm4 &f) { f.AlleDatenDrucken(); }; }
+    static TEingang Verbrauch(bool nurTabelle) { return [=](TForm4 &f) { f.VerbrauchDrucken(nurTabelle); }; }
+    TEingang Literpreis() { return [this](TForm4 &f) { f.LiterpreisDrucken(m_balken); }; }
+
+    // "Drucker einrichten", where a printer of so many colours is chosen.
+    void Einrichten(TForm4 &f, int farben)
+    {
+        bool eingerichtet = false;
+        ImModalenFenster<QDialog>(this, eingerichtet, [=](QDialog &) { DruckerFarben = [=] { return farben; }; });
+        f.Button3->click();
+        QVERIFY(eingerichtet);
+    }
 
     // The text of the PDF written, empty when there is none.
     QString PdfText()
@@ -111,75 +123,59 @@ private slots:
 
     void cleanup() { QCOMPARE(HauptfensterBeenden(m_plattform, m_form), 0); }
 
-    // ---- the entry points -------------------------------------------------------------
-
     void eingangspunkte_data()
     {
-        QTest::addColumn<TEingang>("eingang");
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<QString>("ueberschrift");
-        QTest::addColumn<int>("kontext");
-        QTest::addColumn<QString>("thema");
-        QTest::addColumn<QString>("gezeigt");
-        QTest::newRow("alle Daten") << AlleDaten() << u"Daten ausdrucken"_s << u"Ausdruck aller Daten"_s << 500
-                                    << u"F4_All"_s
-                                    << u"CB1 CB2 CB3 GroupBox1 GB1_RB1 GB1_CB1 GroupBox2 GroupBox2b GroupBox2c "
-                                       "GroupBox3 Trennlinie1"_s;
-        QTest::newRow("Tankfüllungen") << TEingang([](TForm4 &f) { f.TankfuellungenDrucken(); })
-                                       << u"Drucke Tankfüllungen"_s << u"Drucke Tankfüllungen"_s << 511
-                                       << u"F4_Drk_Spr"_s << u"GroupBox1 GB1_Label1 GB1_CB1"_s;
-        QTest::newRow("Verbrauch") << TEingang([](TForm4 &f) { f.VerbrauchDrucken(false); })
-                                   << u"Drucke Durchschnittsverbrauch"_s << u"Drucke Durchschnittsverbrauch"_s << 521
-                                   << u"F4_Drk_VB"_s << u"GroupBox2"_s;
-        QTest::newRow("Literpreis") << TEingang([this](TForm4 &f) { f.LiterpreisDrucken(m_balken); })
-                                    << u"Drucke Entwicklung der Literpreise"_s
-                                    << u"Drucke Entwicklung der Literpreise"_s << 540 << u"F4_Dr_LP"_s
-                                    << u"GroupBox4"_s;
-        QTest::newRow("Reichweite") << TEingang([this](TForm4 &f) { f.ReichweiteDrucken(m_balken); })
-                                    << u"Drucke Entwicklung der Reichweiten"_s
-                                    << u"Drucke Entwicklung der Reichweiten"_s << 550 << u"F4_Dr_RW"_s
-                                    << u"GroupBox4"_s;
+        QTest::addColumn<TEingangFall>("fall");
+        const QString lp = u"Drucke Entwicklung der Literpreise"_s, rw = u"Drucke Entwicklung der Reichweiten"_s;
+        QTest::newRow("alle Daten")
+            << TEingangFall{AlleDaten(), u"Daten ausdrucken"_s, u"Ausdruck aller Daten"_s, 500, u"F4_All"_s,
+                            u"CB1 CB2 CB3 GroupBox1 GB1_RB1 GB1_CB1 GroupBox2 GroupBox2b GroupBox2c GroupBox3 "
+                            "Trennlinie1"_s};
+        QTest::newRow("Tankfüllungen")
+            << TEingangFall{[](TForm4 &f) { f.TankfuellungenDrucken(); }, u"Drucke Tankfüllungen"_s,
+                            u"Drucke Tankfüllungen"_s, 511, u"F4_Drk_Spr"_s, u"GroupBox1 GB1_Label1 GB1_CB1"_s};
+        QTest::newRow("Verbrauch") << TEingangFall{Verbrauch(false), u"Drucke Durchschnittsverbrauch"_s,
+                                                   u"Drucke Durchschnittsverbrauch"_s, 521, u"F4_Drk_VB"_s,
+                                                   u"GroupBox2"_s};
+        QTest::newRow("Literpreis") << TEingangFall{Literpreis(), lp, lp, 540, u"F4_Dr_LP"_s, u"GroupBox4"_s};
+        QTest::newRow("Reichweite") << TEingangFall{[this](TForm4 &f) { f.ReichweiteDrucken(m_balken); }, rw, rw,
+                                                    550, u"F4_Dr_RW"_s, u"GroupBox4"_s};
     }
 
     // Caption, heading, help, the groups of the kind of print with room for
     // each, and the chart radio handed in and back.
     void eingangspunkte()
     {
-        QFETCH(TEingang, eingang);
-        QFETCH(QString, titel);
-        QFETCH(QString, ueberschrift);
-        QFETCH(int, kontext);
-        QFETCH(QString, thema);
-        QFETCH(QString, gezeigt);
+        QFETCH(TEingangFall, fall);
         THilfe::Instanz().DateiSetzen(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../app/SPRILO.HLP"));
         m_balken = true;
-        Oeffnen(eingang, [&](TForm4 &f) {
-            QCOMPARE(f.windowTitle(), titel);
-            QCOMPARE(f.UB_Label1->text(), ueberschrift);
+        Oeffnen(fall.eingang, [&](TForm4 &f) {
+            QCOMPARE(f.windowTitle() + u'|' + f.UB_Label1->text(), fall.titel + u'|' + fall.ueberschrift);
             QVERIFY(f.UB_Label1->font().underline());
-            QCOMPARE(HilfeKontext(&f), kontext);
-            QCOMPARE(Gezeigt(f), gezeigt);
-            QCOMPARE(QString(Abgeschnitten(&f)), QString());
+            QCOMPARE(HilfeKontext(&f), fall.kontext);
+            QCOMPARE(Gezeigt(f), fall.gezeigt);
+            QCOMPARE(Abgeschnitten(&f), QString());
             QCOMPARE(f.Button1->toolTip(), u"Daten drucken auf  druck.pdf"_s);
             QCOMPARE(QApplication::focusWidget(), f.Button1);
             f.Button4->click();
-            QCOMPARE(THilfe::Instanz().AktuellesThema(), thema);
+            QCOMPARE(THilfe::Instanz().AktuellesThema(), fall.thema);
             if (f.GroupBox4->isVisible()) {
                 QVERIFY(f.GB4_RB1->isChecked());
                 AufMarkeKlicken(f.GB4_RB2);
             }
         });
         THilfe::Instanz().Beenden();
-        QCOMPARE(m_balken, !gezeigt.contains(u"GroupBox4"_s));
+        QCOMPARE(m_balken, !fall.gezeigt.contains(u"GroupBox4"_s));
     }
-
-    // ---- the all-data options ----------------------------------------------------------
 
     // The lists hold the years and months of the log with the settings
     // chosen (or the first, for "bis" the last entry); a period chosen
-    // backwards is stored in order, its end as day 32.
+    // backwards is stored in order, its end as day 32. The PDF has the
+    // header with the licence plate and the fill-ups of the period; the
+    // printer has the job's title.
     void zeitraumWirdGeordnet()
     {
+        DruckTankfuellungen = true;
         DruckTF_Auswahl = 3;
         DruckVB_Auswahl = 2;
         DruckTF_Jahr = 2004;
@@ -199,35 +195,20 @@ private slots:
         });
         QCOMPARE(Datum(DruckTF_Von) + u' ' + Datum(DruckTF_Bis), u"1.2.2004 32.5.2004"_s);
         QCOMPARE(Datum(DruckVB_Von) + u' ' + Datum(DruckVB_Bis), u"1.2.2004 32.5.2004"_s);
-        QVERIFY(QFile::exists(m_pdf));
-    }
-
-    // The three boxes enable their groups; with none "Drucken" is off; a
-    // log of one fill-up has no consumption values to offer.
-    void kaestchenUndEineTankfuellung()
-    {
-        DruckTankfuellungen = DruckVerbrauch = DruckTankstellenliste = true;
-        DruckTS_Auswahl = 2;
-        Oeffnen(AlleDaten(), [](TForm4 &f) {
-            AufMarkeKlicken(f.CB1);
-            QVERIFY(!f.GB1_RB1->isEnabled() && !f.GB1_CB2->isEnabled() && f.Button1->isEnabled());
-            AufMarkeKlicken(f.CB2);
-            QVERIFY(!f.GB2_RB1->isEnabled() && !f.CB_Farbe->isEnabled() && !f.GB2c_RB4->isEnabled());
-            AufMarkeKlicken(f.CB3);
-            QVERIFY(!f.GB3_RB1->isEnabled() && !f.GB3_CB1->isEnabled());
-            QVERIFY(!f.Button1->isEnabled());
-            AufMarkeKlicken(f.CB3);
-            QVERIFY(f.GB3_CB1->isEnabled() && f.Button1->isEnabled());
-        });
-        QVERIFY(DruckTankfuellungen && DruckVerbrauch);   // not stored without printing
-        Tankbuch(1);
-        Oeffnen(AlleDaten(), [](TForm4 &f) { QVERIFY(!f.CB2->isChecked() && !f.CB2->isEnabled()); });
+        const QString text = PdfText();
+        QVERIFY2(text.contains(u"Fahrzeug - Kennzeichen : HH-SP 42"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"15.03.2004"_s) && text.contains(u"11.000"_s), qPrintable(text));
+        QCOMPARE(Drucker().docName(), u"Druck aller Daten - Sprilo"_s);
     }
 
     // Radios show their lists and store their setting at once; the two
-    // lists of a range of years keep one of them on.
-    void radiosSpeichernSofort()
+    // lists of a range of years keep one of them on. The three boxes
+    // enable their groups, with none "Drucken" is off; they are stored
+    // only by printing. A log of one fill-up has no consumption values to
+    // offer.
+    void radiosUndKaestchen()
     {
+        DruckTankfuellungen = DruckVerbrauch = DruckTankstellenliste = true;
         DruckTS_Auswahl = 1;
         DruckTS_Einzeln = true;
         DruckTS_Summe = false;
@@ -240,11 +221,23 @@ private slots:
             QVERIFY(f.GB3_CoB3->isVisible() && f.GB3_CB1->isEnabled() && !f.GB3_CoB1->isVisible());
             AufMarkeKlicken(f.GB3_CB1);
             QVERIFY(!f.GB3_CB1->isChecked() && f.GB3_CB2->isChecked());
+
+            AufMarkeKlicken(f.CB1);
+            QVERIFY(!f.GB1_RB1->isEnabled() && !f.GB1_CB2->isEnabled() && f.Button1->isEnabled());
+            AufMarkeKlicken(f.CB2);
+            QVERIFY(!f.GB2_RB1->isEnabled() && !f.CB_Farbe->isEnabled() && !f.GB2c_RB4->isEnabled());
+            AufMarkeKlicken(f.CB3);
+            QVERIFY(!f.GB3_RB1->isEnabled() && !f.GB3_CB1->isEnabled() && !f.Button1->isEnabled());
+            AufMarkeKlicken(f.CB3);
+            QVERIFY(f.GB3_CB1->isEnabled() && f.Button1->isEnabled());
+            AufMarkeKlicken(f.CB2);
             AufMarkeKlicken(f.GB2_RB3);
             QVERIFY(!f.GB2_CB1->isEnabled() && !f.CB_Farbe->isEnabled());
         });
         QCOMPARE(int(DruckTF_Auswahl) * 1000 + DruckVB_Ansicht * 100 + DruckTS_Auswahl * 10 + DruckTS_Summe, 2321);
-        QVERIFY(!DruckTS_Einzeln);
+        QVERIFY(!DruckTS_Einzeln && DruckTankfuellungen && DruckVerbrauch);
+        Tankbuch(1);
+        Oeffnen(AlleDaten(), [](TForm4 &f) { QVERIFY(!f.CB2->isChecked() && !f.CB2->isEnabled()); });
     }
 
     // From a consumption window sorted by other than the date only the
@@ -252,109 +245,105 @@ private slots:
     void verbrauchNurTabelle()
     {
         DruckVerbrauchsArt = 3;
-        Oeffnen([](TForm4 &f) { f.VerbrauchDrucken(true); }, [](TForm4 &f) {
-            for (QWidget *w : std::initializer_list<QWidget *>{f.GB2_RB1, f.GB2_RB2, f.GB2_CB1, f.CB_Farbe})
-                QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-            QVERIFY(f.GB2_RB3->isChecked() && f.GB2_RB3->isEnabled());
+        Oeffnen(Verbrauch(true), [](TForm4 &f) {
+            QVERIFY(!f.GB2_RB1->isEnabled() && !f.GB2_RB2->isEnabled() && !f.GB2_CB1->isEnabled());
+            QVERIFY(!f.CB_Farbe->isEnabled() && f.GB2_RB3->isChecked() && f.GB2_RB3->isEnabled());
         });
     }
 
-    // ---- colours ------------------------------------------------------------------------
-
-    // A PDF prints in colour, whatever the printer's colour mode; a printer
-    // without colours turns both boxes off, and printing on it keeps the
-    // colour choice made before.
-    void druckerOhneFarben()
+    // A printer without colours turns both boxes off, and printing on it
+    // keeps the colour choice made before. The set-up keeps the colour
+    // choice of the dialog, not the stored one: a printer without colours
+    // chosen there turns the boxes off, and a colour printer chosen again
+    // brings the choice back. Only printing stores it.
+    void farbwahl()
     {
-        Drucker().setColorMode(QPrinter::GrayScale);
-        QCOMPARE(std::function<int()>(DruckerFarben)() >= 3, true);
         DruckerFarben = [] { return 2; };
         DruckInFarbe = true;
-        LP_Zeitraumwahl = 1;
-        LP_Ansicht = 1;
+        LP_Zeitraumwahl = LP_Ansicht = 1;
         ErmittleLiterpreisEntwicklung();
-        Oeffnen([](TForm4 &f) { f.VerbrauchDrucken(false); }, [](TForm4 &f) {
+        Oeffnen(Verbrauch(false), [](TForm4 &f) {
             AufMarkeKlicken(f.GB2_RB1);
             QVERIFY(!f.CB_Farbe->isChecked() && !f.CB_Farbe->isEnabled());
         });
-        Oeffnen([this](TForm4 &f) { f.LiterpreisDrucken(m_balken); }, [](TForm4 &f) {
+        Oeffnen(Literpreis(), [](TForm4 &f) {
             QVERIFY(!f.GB4_CB1->isChecked() && !f.GB4_CB1->isEnabled());
             f.Button1->click();
         });
         QVERIFY(DruckInFarbe);
         DruckerFarben = [] { return 256; };
-        Oeffnen([this](TForm4 &f) { f.LiterpreisDrucken(m_balken); }, [](TForm4 &f) {
+        Oeffnen(Literpreis(), [this](TForm4 &f) {
             QVERIFY(f.GB4_CB1->isChecked() && f.GB4_CB1->isEnabled());
+            AufMarkeKlicken(f.GB4_CB1);
+            Einrichten(f, 2);
+            QVERIFY(!f.GB4_CB1->isEnabled() && !f.GB4_CB1->isChecked());
+            Einrichten(f, 256);
+            QVERIFY(f.GB4_CB1->isEnabled() && !f.GB4_CB1->isChecked());
+            AufMarkeKlicken(f.GB4_CB1);
+            Einrichten(f, 2);
+            Einrichten(f, 256);
+            QVERIFY(f.GB4_CB1->isChecked() && f.GB4_CB1->isEnabled() && DruckInFarbe);
             AufMarkeKlicken(f.GB4_CB1);
             f.Button1->click();
         });
         QVERIFY(!DruckInFarbe);
-        Drucker().setColorMode(QPrinter::Color);
     }
 
-    // The set-up keeps the colour choice of the dialog, not the stored one:
-    // a printer without colours chosen there turns the boxes off, and a
-    // colour printer chosen again brings the choice back.
-    void einrichtenBehaeltFarbwahl()
+    void druckOhneErgebnis_data()
     {
-        DruckInFarbe = true;
-        Oeffnen([this](TForm4 &f) { f.LiterpreisDrucken(m_balken); }, [this](TForm4 &f) {
-            AufMarkeKlicken(f.GB4_CB1);
-            for (int farben : {2, 256}) {
-                bool eingerichtet = false;
-                ImModalenFenster<QDialog>(this, eingerichtet, [farben](QDialog &) {
-                    DruckerFarben = [farben] { return farben; };
-                });
-                f.Button3->click();
-                QVERIFY(eingerichtet);
-                QCOMPARE(f.GB4_CB1->isEnabled(), farben > 2);
-                QVERIFY(!f.GB4_CB1->isChecked());
-            }
-            AufMarkeKlicken(f.GB4_CB1);
-            bool eingerichtet = false;
-            ImModalenFenster<QDialog>(this, eingerichtet, [](QDialog &) { DruckerFarben = [] { return 2; }; });
-            f.Button3->click();
-            ImModalenFenster<QDialog>(this, eingerichtet, [](QDialog &) { DruckerFarben = [] { return 256; }; });
-            f.Button3->click();
-            QVERIFY(f.GB4_CB1->isChecked() && f.GB4_CB1->isEnabled());
-        });
-        QVERIFY(DruckInFarbe);   // stored only by printing
+        QTest::addColumn<TFehlschlag>("fall");
+        // A5 portrait is too narrow; the message tells its width.
+        QTest::newRow("Papier zu schmal") << TFehlschlag{[](QTemporaryDir &) {
+            Drucker().setPageSize(QPageSize(QPageSize::A5));
+        }, N::PapierZuKlein, u" ist %1mm"_s};
+        QTest::newRow("PDF nicht schreibbar") << TFehlschlag{[](QTemporaryDir &ordner) {
+            Drucker().setOutputFileName(ordner.filePath(u"fehlt/druck.pdf"_s));
+        }, N::AusgabeFehlgeschlagen, u"fehlt/druck.pdf' kann nicht geschrieben"_s};
+        // Only the station list, for a year without fill-ups.
+        QTest::newRow("nichts gefunden") << TFehlschlag{[](QTemporaryDir &) {
+            DruckTankfuellungen = DruckVerbrauch = false;
+            DruckTankstellenliste = true;
+            DruckTS_Auswahl = 1;
+            DruckTS_Jahr = 2005;
+            Fuellungen.push_back(Eintrag(20000, "15.01.2006", "Aral", "50", "40", "40"));
+        }, N::NichtsZuDrucken, QString()};
     }
 
-    // ---- the print job ----------------------------------------------------------------
-
-    // A5 portrait is too narrow: message 8209 and the dialog stays with its
-    // options.
-    void papierZuSchmal()
+    // Printing that gives nothing says why and writes no file; paper too
+    // small leaves the dialog with its options, to choose another.
+    void druckOhneErgebnis()
     {
-        Drucker().setPageSize(QPageSize(QPageSize::A5));
+        QFETCH(TFehlschlag, fall);
+        DruckTankfuellungen = true;
+        DruckTF_Auswahl = 1;
+        fall.vorher(m_ordner);
         TQtPlattform::NaechsteAntwort(1);
-        Oeffnen(AlleDaten(), [](TForm4 &f) {
+        Oeffnen(AlleDaten(), [&](TForm4 &f) {
             f.Button1->click();
-            QVERIFY(f.isVisible() && f.GroupBox1->isVisible() && !f.Prozent1->isVisible());
+            QCOMPARE(f.isVisible() && f.GroupBox1->isVisible() && !f.Prozent1->isVisible(),
+                     fall.meldung == N::PapierZuKlein);
         });
-        QCOMPARE(GezeigteMeldungsNr(), QList<N>{N::PapierZuKlein});
-        const std::string breite = " ist " + std::to_string(Drucker().widthMM()) + "mm";
-        QVERIFY(TQtPlattform::GezeigteMeldungen().front().Text.find(breite) != std::string::npos);
-        QVERIFY(!QFile::exists(m_pdf));
+        QCOMPARE(GezeigteMeldungsNr(), QList<N>{fall.meldung});
+        const QString text = QString(fall.text).replace(u"%1"_s, QString::number(Drucker().widthMM()));
+        QVERIFY2(QString::fromStdString(TQtPlattform::GezeigteMeldungen().front().Text).contains(text),
+                 qPrintable(text));
+        QVERIFY(!QFile::exists(Drucker().outputFileName()));
     }
 
-    // Cancelled at the first check: nothing is written. While the job
-    // runs only the gauge, its texts and the cancel button show, and
-    // neither the close box nor Esc end it.
+    // Cancelled at the first check: nothing is written, and an earlier
+    // print of the same name stays as it was. While the job runs only the
+    // gauge, its texts and the cancel button show, and neither the close
+    // box nor Esc end it.
     void abbrechenSchreibtNichts()
     {
-        // An earlier print of the same name stays as it was.
-        {
-            QFile alt(m_pdf);
-            QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("vorher") == 6);
-        }
-        Oeffnen(AlleDaten(), [this](TForm4 &f) {
+        QFile alt(m_pdf);
+        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("vorher") == 6);
+        alt.close();
+        Oeffnen(AlleDaten(), [](TForm4 &f) {
             QTimer::singleShot(0, &f, [&f] {
                 QVERIFY(f.Prozent1->isVisible() && f.Button5->isVisible() && !f.Button1->isVisible()
                         && !f.GroupBox1->isVisible());
                 QCOMPARE(QApplication::focusWidget(), f.Button5);
-                // Only the cancel button ends a running job.
                 QVERIFY(!f.close());
                 QTest::keyClick(&f, Qt::Key_Escape);
                 QVERIFY(f.isVisible());
@@ -363,55 +352,9 @@ private slots:
             f.Button1->click();
             QVERIFY(!f.isVisible());
         });
-        QFile alt(m_pdf);
         QVERIFY(alt.open(QIODevice::ReadOnly));
         QCOMPARE(alt.readAll(), QByteArray("vorher"));
         QVERIFY(GezeigteMeldungsNr().isEmpty());
-    }
-
-    // A PDF that cannot be written is said so, not passed over.
-    void pdfNichtSchreibbar()
-    {
-        DruckTankfuellungen = true;
-        DruckTF_Auswahl = 1;
-        const QString fehlt = m_ordner.filePath(u"fehlt/druck.pdf"_s);
-        Drucker().setOutputFileName(fehlt);
-        TQtPlattform::NaechsteAntwort(1);
-        Oeffnen(AlleDaten(), [](TForm4 &f) { f.Button1->click(); });
-        QCOMPARE(GezeigteMeldungsNr(), QList<N>{N::AusgabeFehlgeschlagen});
-        QVERIFY(TQtPlattform::GezeigteMeldungen().front().Text.find("fehlt/druck.pdf' kann nicht geschrieben")
-                != std::string::npos);
-        QVERIFY(!QFile::exists(fehlt));
-    }
-
-    // All data of a small log: the header with the licence plate and the
-    // fill-up rows; the job title on the printer.
-    void alleDatenAlsPdf()
-    {
-        DruckTankfuellungen = true;
-        DruckTF_Auswahl = 1;
-        Oeffnen(AlleDaten(), [](TForm4 &f) { f.Button1->click(); });
-        const QString text = PdfText();
-        QVERIFY2(text.contains(u"Fahrzeug - Kennzeichen : HH-SP 42"_s), qPrintable(text));
-        QVERIFY2(text.contains(u"15.03.2004"_s) && text.contains(u"11.000"_s), qPrintable(text));
-        QCOMPARE(Drucker().docName(), u"Druck aller Daten - Sprilo"_s);
-    }
-
-    // Only the station list, for a year without fill-ups: message 8210 and
-    // no file.
-    void nichtsGefunden()
-    {
-        DruckTankfuellungen = DruckVerbrauch = false;
-        DruckTankstellenliste = true;
-        DruckTS_Auswahl = 1;
-        TQtPlattform::NaechsteAntwort(1);
-        Fuellungen.push_back(Eintrag(20000, "15.01.2006", "Aral", "50", "40", "40"));
-        Oeffnen(AlleDaten(), [](TForm4 &f) {
-            Waehlen(f.GB3_CoB1, u"2005"_s);
-            f.Button1->click();
-        });
-        QCOMPARE(GezeigteMeldungsNr(), QList<N>{N::NichtsZuDrucken});
-        QVERIFY(!QFile::exists(m_pdf));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "QtPlattform.h"
 #include "Sprilo_1.h"
 #include "Sprilo_Dek.h"
+#include "Sprilo_Z.h"
 #include "Zusatz1.h"
 #include "Zustand.h"
 #include "consumption/Verbrauchswerte.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QStyleOptionButton>
 #include <QTableView>
 #include <QTimer>
@@ -247,4 +249,30 @@ inline QString Abgeschnitten(const QWidget *flaeche)
             .arg(noetig.height());
     }
     return QString();
+}
+
+// For a test with the rows of SchriftgroessenDaten, in init() before the
+// main window is made: the font of the row about to run, the platform's
+// font for every other.
+inline void SchriftDerZeileSetzen()
+{
+    static const QFont standard = QApplication::font();
+    QFont schrift = standard;
+    if (qstrcmp(QTest::currentDataTag(), "grosse Schrift") == 0)
+        schrift.setPointSize(14);
+    QApplication::setFont(schrift);
+}
+
+// Runs oeffnen, which brings up the tank capacity dialog, and answers it
+// with text and Enter; false when no dialog showed.
+inline bool TankinhaltEingeben(QObject *besitzer, const QString &text, const std::function<void()> &oeffnen)
+{
+    static bool gelaufen = false;
+    ImModalenFenster<TZusatzForm>(besitzer, gelaufen, [text](TZusatzForm &d) {
+        d.KB_Edit1->selectAll();
+        QTest::keyClicks(d.KB_Edit1, text);
+        QTest::keyClick(d.KB_Edit1, Qt::Key_Return);
+    });
+    oeffnen();
+    return gelaufen;
 }
