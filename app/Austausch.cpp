@@ -18,9 +18,6 @@ namespace {
 
 const std::string SpritmonitorFilter = "Spritmonitor-Export  (*.CSV)|*.CSV";
 
-// A box holds this many lines of a list; the rest is counted.
-constexpr size_t BerichtZeilen = 15;
-
 std::string TankfuellungenText(size_t n)
 {
     return ZahlMitPunkten(static_cast<int64_t>(n), 1) + (n == 1 ? " Tankfüllung" : " Tankfüllungen");
@@ -54,29 +51,32 @@ void TForm1::MP_1_ImportClick()
         return;
     }
     if (e.Fuellungen.empty()) {
-        Melden(TMeldungsNr::ImportNichtsGueltig, {datei, AbgelehntText(e, BerichtZeilen)});
+        TMeldung m = MeldungBauen(TMeldungsNr::ImportNichtsGueltig, {datei});
+        m.Details = AbgelehntText(e, 0);
+        Melden(m);
         StatusAnzeigen();
         return;
     }
     // With refused lines the user chooses: the valid ones or nothing.
-    if (!e.Abgelehnt.empty()
-        && Melden(TMeldungsNr::ImportTeilweise,
-                  {datei, ZahlMitPunkten(e.AnzahlAbgelehnt, 1), ZahlMitPunkten(e.Zeilen, 1),
-                   AbgelehntText(e, BerichtZeilen), ZahlMitPunkten(static_cast<int64_t>(e.Fuellungen.size()), 1)})
-               != mrYes) {
-        StatusAnzeigen();
-        return;
+    if (!e.Abgelehnt.empty()) {
+        TMeldung frage = MeldungBauen(TMeldungsNr::ImportTeilweise,
+                                      {datei, ZahlMitPunkten(e.AnzahlAbgelehnt, 1), ZahlMitPunkten(e.Zeilen, 1),
+                                       ZahlMitPunkten(static_cast<int64_t>(e.Fuellungen.size()), 1)});
+        frage.Details = AbgelehntText(e, 0);
+        if (Melden(frage) != mrYes) {
+            StatusAnzeigen();
+            return;
+        }
     }
 
     const std::string anzahl = TankfuellungenText(e.Fuellungen.size());
-    std::string luecken;
-    if (!e.Luecken.empty())
-        luecken = "\r\rVor diesen Tankfüllungen fehlt offenbar eine Tankfüllung; der Verbrauch über eine solche "
-                  "Lücke ist nicht aussagekräftig:\r"
-                  + LueckenText(e, BerichtZeilen);
+    const std::string luecken =
+        e.Luecken.empty() ? std::string() : Baustein(TBaustein::ImportLuecken, {TankfuellungenText(e.AnzahlLuecken)});
+    TMeldung bericht = MeldungBauen(TMeldungsNr::ImportFertig, {datei, anzahl, luecken});
+    bericht.Details = LueckenText(e, 0);
     ImportUebernehmen(std::move(e));
     StatusAnzeigen();
-    Melden(TMeldungsNr::ImportFertig, {datei, anzahl, luecken});
+    Melden(bericht);
 }
 
 void TForm1::MP_1_ExportClick()

@@ -8,7 +8,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QDialogButtonBox>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -183,6 +185,28 @@ void BreiteFuerZeilen(QMessageBox &kasten, const QString &text)
     raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), raster->rowCount(), spalte);
 }
 
+// A long list in a read-only field between the text and the buttons, where
+// it scrolls instead of pushing the box off the screen.
+void DetailsEinfuegen(QMessageBox &kasten, const std::string &details)
+{
+    auto *raster = qobject_cast<QGridLayout *>(kasten.layout());
+    auto *knoepfe = kasten.findChild<QDialogButtonBox *>();
+    if (!raster || !knoepfe)
+        return;
+    QString text = QString::fromStdString(details);
+    text.replace(u'\r', u'\n');
+    auto *feld = new QPlainTextEdit(&kasten);
+    feld->setObjectName(u"Details"_s);
+    feld->setReadOnly(true);
+    feld->setPlainText(text);
+    const QFontMetrics m = feld->fontMetrics();
+    feld->setMinimumSize(60 * m.averageCharWidth(), 10 * m.lineSpacing());
+    raster->removeWidget(knoepfe);
+    const int zeile = raster->rowCount();
+    raster->addWidget(feld, zeile, 1, 1, std::max(1, raster->columnCount() - 1));
+    raster->addWidget(knoepfe, zeile + 1, 0, 1, raster->columnCount());
+}
+
 QMessageBox::Icon Symbol(TKastenArt art)
 {
     switch (art) {
@@ -288,6 +312,8 @@ int TQtPlattform::MeldungZeigen(const TMeldung &meldung)
         antworten.emplace_back(b, mrOk);
         ok = b;
     }
+    if (!meldung.Details.empty())
+        DetailsEinfuegen(kasten, meldung.Details);
     kasten.setDefaultButton(antworten.front().first);
     // Escape answers like the system's boxes: Cancel, or OK where that is
     // the only way out; Yes/No questions need a real choice.

@@ -225,13 +225,13 @@ constexpr TVorlage Vorlagen[] = {
      "%2\r\r"
      "Ihre bisherigen Daten sind unverändert."},
     {N::ImportNichtsGueltig, 0, false, F, KnopfOK, 5, true,
-     "Die Datei '%1' enthält keine Tankfüllung, die übernommen werden kann:\r\r"
-     "%2\r\r"
+     "Die Datei '%1' enthält keine Tankfüllung, die übernommen werden kann.\r"
+     "Die Zeilen und ihre Fehler stehen in der Liste unten.\r\r"
      "Ihre bisherigen Daten sind unverändert."},
     {N::ImportTeilweise, 0, false, B, KnopfJa | KnopfNein, 3, true,
-     "In der Datei '%1' können %2 von %3 Zeilen nicht übernommen werden:\r\r"
-     "%4\r\r"
-     "Möchten Sie die %5 gültigen Tankfüllungen importieren?\r"
+     "In der Datei '%1' können %2 von %3 Zeilen nicht übernommen werden.\r"
+     "Die Zeilen und ihre Fehler stehen in der Liste unten.\r\r"
+     "Möchten Sie die %4 gültigen Tankfüllungen importieren?\r"
      "Bei \"Nein\" wird nichts importiert, und Ihre bisherigen Daten bleiben unverändert."},
     {N::ImportFertig, 0, false, I, KnopfOK, 1, false,
      "Aus der Datei '%1' wurden %2 importiert.%3\r\r"
@@ -282,6 +282,8 @@ constexpr TBausteinText Bausteine[] = {
     {TBaustein::SicherungUnveraendert, "\rIhre Sicherungskopie '%1' ist ebenfalls unverändert."},
     {TBaustein::InhaltInSicherung, "\r\rDer bisherige Inhalt der Datendatei steht jetzt in der Sicherungskopie '%1'."},
     {TBaustein::KonfigOrt, "Die Konfigurationsdatei 'SPRILO.INI' befindet sich im Verzeichnis:\r%1"},
+    {TBaustein::ImportLuecken, "\r\rVor %1 fehlt offenbar jeweils eine weitere Tankfüllung (Liste unten). "
+                               "Der Verbrauch über eine solche Lücke ist nicht aussagekräftig."},
     {TBaustein::KeinKonfigOrt, "Es kann keine Konfigurationsdatei angelegt werden.\rBeachten Sie den Hinweis in den Hilfen."},
 };
 // clang-format on

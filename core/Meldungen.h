@@ -84,9 +84,9 @@ enum class TMeldungsNr {
     // importing and exporting
     UngespeichertImport,            // 8107
     ImportUnmoeglich,               // %1 file, %2 the reason
-    ImportNichtsGueltig,            // %1 file, %2 the refused lines
-    ImportTeilweise,                // %1 file, %2 refused, %3 lines, %4 the refused lines, %5 valid
-    ImportFertig,                   // %1 file, %2 fill-ups, %3 the gaps or ""
+    ImportNichtsGueltig,            // %1 file; the refused lines in Details
+    ImportTeilweise,                // %1 file, %2 refused, %3 lines, %4 valid; the refused lines in Details
+    ImportFertig,                   // %1 file, %2 fill-ups, %3 ImportLuecken or ""; the gaps in Details
     ExportFehlgeschlagen,           // %1 file
     ExportFertig,                   // %1 file, %2 fill-ups
     // the file dialog
@@ -106,6 +106,7 @@ enum class TBaustein {
     InhaltInSicherung,              // %1 backup: a failed save left F's content there
     KonfigOrt,                      // %1 directory: where SPRILO.INI is
     KeinKonfigOrt,                  // no configuration file possible
+    ImportLuecken,                  // %1 how many fill-ups: the import found gaps before them
 };
 
 struct TMeldung {
@@ -117,6 +118,9 @@ struct TMeldung {
     TKastenArt Art = TKastenArt::Information;
     unsigned Knoepfe = KnopfOK;
     int Hilfe = 0;              // help context, 0 = none
+    // A list too long for the text (refused lines of an import), shown in a
+    // scrollable field below it; "\r" separates lines.
+    std::string Details;
 
     bool Leer() const { return Nr == TMeldungsNr::Keine; }
 };

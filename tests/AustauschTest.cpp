@@ -101,6 +101,11 @@ private slots:
         QCOMPARE(DateiName, importiert ? std::string() : std::string("/d/ALT.SPR"));
         QVERIFY(!Gespeichert);
         QVERIFY(m_form->MP_1_3->isEnabled());
+        // The refused line is listed below the question.
+        if (meldungen.contains(N::ImportTeilweise))
+            QCOMPARE(TQtPlattform::GezeigteMeldungen()[1].Details,
+                     std::string("Zeile 4: Währung „USD“: Sprilo rechnet nur in Euro; Tankfüllungen in anderer "
+                                 "Währung werden nicht übernommen."));
         if (importiert) {
             QCOMPARE(Fuellungen.back().Tankstelle, std::string("Aral"));
             QVERIFY(m_form->IB_Label4->text().contains(u"nicht gespeichert"_s));
@@ -116,6 +121,19 @@ private slots:
         QCOMPARE(GezeigteMeldungsNr(), QList<TMeldungsNr>{N::ImportUnmoeglich});
         QVERIFY(TQtPlattform::GezeigteMeldungen().back().Text.find("„Spritmenge“") != std::string::npos);
         QCOMPARE(Kilometer(), std::string("700 "));
+    }
+
+    void lueckenStehenImBericht()
+    {
+        Gespeichert = true;
+        NaechsteDateiAuswahl(Datei("luecke.csv", Kopf + "02.01.2022;2000;900;40,00;50,00;EUR;1;;;;;;\r\n"
+                                                        "01.01.2022;1500;0;40,00;50,00;EUR;1;;;;;;\r\n"));
+        TQtPlattform::NaechsteAntwort(mrOk);
+        m_form->MP_1_Import->trigger();
+        const TMeldung &bericht = TQtPlattform::GezeigteMeldungen().back();
+        QVERIFY(bericht.Text.find("Vor 1 Tankfüllung fehlt offenbar") != std::string::npos);
+        QCOMPARE(bericht.Details, std::string("Zeile 2, KM-Stand 2.000: laut Datei 900 Km seit der vorigen "
+                                              "Tankfüllung, nach den KM-Ständen 500 Km"));
     }
 
     void exportSchreibtEineDateiDieSichWiederImportierenLaesst()

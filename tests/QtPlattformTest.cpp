@@ -7,10 +7,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QScreen>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -191,6 +194,28 @@ private slots:
                 QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(rahmen));
             }
         }
+    }
+
+    // A long list goes into a read-only field between the text and the
+    // buttons, where it scrolls.
+    void detailsInEinemFeldUnterDemText()
+    {
+        TQtPlattform plattform;
+        TMeldung meldung = Frage(TKastenArt::Bestaetigen, KnopfJa | KnopfNein);
+        for (int i = 1; i <= 200; ++i)
+            meldung.Details += "Zeile " + std::to_string(i) + (i < 200 ? "\r" : "");
+        ImKasten(plattform, meldung, [](QMessageBox &kasten) {
+            const auto *feld = kasten.findChild<QPlainTextEdit *>(u"Details"_s);
+            QVERIFY(feld && feld->isVisible() && feld->isReadOnly());
+            QCOMPARE(feld->toPlainText().split(u'\n').size(), 200);
+            QCOMPARE(feld->toPlainText().split(u'\n').last(), u"Zeile 200"_s);
+            const auto *text = kasten.findChild<QLabel *>(u"qt_msgbox_label"_s);
+            const auto *knoepfe = kasten.findChild<QDialogButtonBox *>();
+            QVERIFY(text->geometry().bottom() < feld->geometry().top());
+            QVERIFY(feld->geometry().bottom() < knoepfe->geometry().top());
+            QVERIFY(feld->verticalScrollBar()->maximum() > 0);
+            QVERIFY(QApplication::primaryScreen()->availableGeometry().contains(kasten.geometry()));
+        });
     }
 
     // Windows numbers 5 (window) and 13 (highlight), also as chart colours
