@@ -378,7 +378,7 @@ TImportErgebnis SpritmonitorLesen(const std::string &bytes)
         eingabe.VollBei = liter;
         TZeile zeile{FuellungBilden(eingabe), satz.Zeile, -1};
         const TZahlErgebnis teilKm = Zahl(Getrimmt(feld(TeilKm)));
-        if (teilKm.Ok && teilKm.Wert > 0 && teilKm.Wert < 1e12L)
+        if (teilKm.Ok && teilKm.Wert >= 0 && teilKm.Wert < 1e12L)
             zeile.TeilKm = static_cast<int64_t>(std::llround(teilKm.Wert));
         gueltig.push_back(std::move(zeile));
     }
@@ -386,7 +386,8 @@ TImportErgebnis SpritmonitorLesen(const std::string &bytes)
     std::stable_sort(gueltig.begin(), gueltig.end(),
                      [](const TZeile &a, const TZeile &b) { return a.Fuellung.KMStand < b.Fuellung.KMStand; });
     // A distance that differs from the odometers by more than the rounding
-    // of both means a fill-up the file does not hold.
+    // of both means a fill-up the file does not hold; so does a distance of
+    // 0 after the first fill-up (the service's "first fill-up" after a gap).
     for (size_t i = 1; i < gueltig.size(); ++i) {
         const int64_t differenz = int64_t(gueltig[i].Fuellung.KMStand) - gueltig[i - 1].Fuellung.KMStand;
         if (gueltig[i].TeilKm >= 0 && std::llabs(gueltig[i].TeilKm - differenz) > 1

@@ -127,13 +127,15 @@ INSTANTIATE_TEST_SUITE_P(Spritmonitor, Import, ::testing::Values(
           "haben. Die Kosten fehlen. Die Tankart fehlt.\n"},
     TFall{"LueckeWennTeilKmNichtZumKmStandPasst",
           Kopf +
+          "04.01.2022;3000;0;40,00;50,00;EUR;3;;;;;;\n"
           "03.01.2022;2600;300;40,00;50,00;EUR;1;;;;;;\n"
           "02.01.2022;2000;500,4;40,00;50,00;EUR;1;;;;;;\n"
           "01.01.2022;1500;0;40,00;50,00;EUR;1;;;;;;\n",
           "1500 01.01.2022 50.00 40.00 V Tankstelle unbekannt\n"
           "2000 02.01.2022 50.00 40.00 V Tankstelle unbekannt\n"
-          "2600 03.01.2022 50.00 40.00 V Tankstelle unbekannt\n",
-          "", "2 2600 300 600\n"},
+          "2600 03.01.2022 50.00 40.00 V Tankstelle unbekannt\n"
+          "3000 04.01.2022 50.00 40.00 V Tankstelle unbekannt\n",
+          "", "3 2600 300 600\n2 3000 0 400\n"},
     TFall{"OffenesAnfuehrungszeichen", Kopf + "01.01.2022;1000;;40,00;50,00;EUR;1;;;;;\"Aral;\n", "",
           "2: Ein Text in Anführungszeichen wird bis zum Ende der Datei nicht geschlossen.\n"}),
     [](const auto &info) { return std::string(info.param.Name); });
