@@ -57,6 +57,8 @@ TEinzelinstanz::TErgebnis TEinzelinstanz::Pruefen(const QString &datei)
         // A socket file left by a crashed instance would block listen().
         QLocalServer::removeServer(m_name);
         m_server = new QLocalServer(this);
+        // It takes files to load: only this user's processes may talk to it.
+        m_server->setSocketOptions(QLocalServer::UserAccessOption);
         connect(m_server, &QLocalServer::newConnection, this, [this] {
             while (QLocalSocket *verbindung = m_server->nextPendingConnection()) {
                 connect(verbindung, &QLocalSocket::disconnected, verbindung, &QObject::deleteLater);
