@@ -113,6 +113,9 @@ TDruckErgebnis AlleDatenDrucken(TDruckflaeche &drucker, TDruckFortschritt &forts
             return TDruckErgebnis::Abgebrochen;
         }
         if (AnzahlVerbrauchswerte() > 0) {
+            // The values are in date order, oldest first, whatever order
+            // the consumption window was last left in.
+            UmgekehrtSortiert = false;
             neueSeite();
             DruckUeberschrift = DruckVB_Auswahl == 2
                                     ? "Druchschnittsverbrauch zwischen " + Zeitraum(DruckVB_Von, DruckVB_Bis, " und ") + "."
@@ -198,8 +201,6 @@ bool DruckVerbrauchswerteBilden(TDruckFortschritt &fortschritt)
     ZeitraumVon = DruckVB_Von;
     ZeitraumBis = DruckVB_Bis;
     VerbrauchsAnsicht = DruckVB_Ansicht;
-    // The values of the print are in date order, oldest first.
-    UmgekehrtSortiert = false;
     ErmittleVerbrauchswerte();
     fortschritt.Position(AnzahlFuellungen());
     if (fortschritt.Abgebrochen()) {

@@ -119,6 +119,9 @@ TEST(Drucken, alleDatenNachDenDruckeinstellungen)
     DruckTF_Jahr = DruckTS_Jahr = DruckVB_Jahr = 2003;
     DruckTS_Auswahl = DruckVB_Auswahl = 1;
     DruckVB_Ansicht = 4;
+    // The consumption window was last left in reverse order; the printed
+    // values are in date order all the same.
+    UmgekehrtSortiert = true;
     const std::vector<uint8_t> satz = KonfigurationKodieren();
     DateiSchreiben(konfig, std::string(satz.begin(), satz.end()));
     GlobalenZustandZuruecksetzen();
@@ -133,7 +136,7 @@ TEST(Drucken, alleDatenNachDenDruckeinstellungen)
          {"Alle Tankfüllungen aus dem Jahr 2003.", "Seite : 2", "Die Jahres-Tankstellenliste des Jahres 2003.",
           "Aral 3 EUR 138,85 105,00L 1.32,2 EUR/l", "Summe aller Tankstellen 3 EUR 138,85 105,00L 1.32,2 EUR/l",
           "Seite : 3", "Druchschnittsverbrauch des Jahres 2003.", "Die Werte sind nach Jahren zusammengefasst.",
-          "Das Jahr 2003"}) {
+          "Das Jahr 2003", "KM 1.000", "KM 2.000"}) {
         stellen.push_back(text.find(t));
         EXPECT_NE(stellen.back(), std::string::npos) << t << "\n---\n" << text;
     }
