@@ -81,13 +81,6 @@ struct TAufrufFehler {
     std::string Text;
 };
 
-std::string Zeilen(const std::string &text)
-{
-    std::string s = text;
-    std::replace(s.begin(), s.end(), '\r', '\n');
-    return s;
-}
-
 // A message's lines as one line of text: "\rA\rB " gives "A B".
 std::string EinZeilig(const std::string &text)
 {
@@ -773,4 +766,11 @@ int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, 
     if (a.Befehl == "exportieren")
         return Exportieren(a, aus, fehler);
     return Umwandeln(a, aus, fehler);
+}
+
+std::string Zeilen(const std::string &text)
+{
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '\r', '\n');
+    return s;
 }

@@ -16,6 +16,9 @@ constexpr int CliAufruffehler = 64;
 // argumente without the program name.
 int CliAusfuehren(const std::vector<std::string> &argumente, std::ostream &aus, std::ostream &fehler);
 
+// A message's text for the terminal: its "\r" line breaks as "\n".
+std::string Zeilen(const std::string &text);
+
 // What `drucken` prints, once the data are ready.
 struct TDruckAuftrag {
     uint8_t Art = 1;          // TDruckArt

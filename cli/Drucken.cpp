@@ -26,12 +26,6 @@ constexpr qreal DruckerRandMM = 5;
 // Printer pixels per inch of the PDF page.
 constexpr int DruckAufloesung = 600;
 
-std::string Zeilen(std::string text)
-{
-    std::replace(text.begin(), text.end(), '\r', '\n');
-    return text;
-}
-
 int Drucken(const TDruckAuftrag &auftrag, std::ostream &aus, std::ostream &fehler);
 
 } // namespace
