@@ -16,7 +16,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
